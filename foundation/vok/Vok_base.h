@@ -1,0 +1,6 @@
+// The base library: shared types, exceptions, string, file and color helpers,
+// the 2-D string store, the bit set and the name tables.
+#pragma once
+
+#include <vok/Vok_basetypes.h>
+#include <vok/Vok_system.h>

@@ -1,0 +1,76 @@
+// Shared types, enumerations, constants and exceptions of the base library.
+#pragma once
+
+#include <vok/vok_export.h>
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <stdexcept>
+
+namespace vok {
+
+// A 32-bit color $00BBGGRR; a top byte of $FF marks a system color that the
+// platform resolves through the application palette.
+using TColor = quint32;
+
+// Frame style by ordinal: 0 no frame, 1 flat outline, 2 sunken, 3 raised,
+// 4 gray and white lines, 5 white and gray lines.
+enum TFrameStyle : quint8 { fsNoFrame, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved };
+
+// Ordinal 0 uses the classic gray $808080 and white $FFFFFF line colors, any
+// other value the system button-shadow and button-highlight colors.
+enum TColorScheme : quint8 { csClassic, csSystem };
+
+// Decimal separator mode: follow the system, "." only, "," only, either.
+enum TDecPSep : quint8 { dsSystem, dsPoint, dsComma, dsBoth };
+
+enum TDirection : quint8 { drBottomUp, drTopDown, drRightLeft, drLeftRight };
+enum TOrientation : quint8 { orVertical, orHorizontal };
+enum TBkgFill : quint8 { bfSimple, bfStretch, bfTile };
+enum TLanguage : quint8 { lgNeutral, lgEnglish, lgGerman, lgFrench, lgSpanish };
+enum TLogicOp : quint8 { loAND, loOR, loXOR, loNOT };
+enum TCSVDelimiters : quint8 { csvComma, csvSemicolon, csvTab, csvSpace };
+
+using TDoubleArray = QList<double>;
+
+// Progress of a long operation in percent (0..100).
+using TOnPercentDoneEvent = std::function<void(QObject* Sender, int Percent)>;
+// Called by a sort before it exchanges two rows (or columns) Index1 and Index2.
+using TBeforeSortExchgEvent = std::function<void(QObject* Sender, int Index1, int Index2)>;
+
+// Largest double, largest real (the classic 6-byte real), ln 10.
+inline constexpr double uc_MaxDouble = 1.7976931348623157e308;
+inline constexpr double uc_MaxReal = 1.7e38;
+inline constexpr double uc_ln10 = 2.302585092994045684;
+
+// Base of every exception the library raises. what() is the UTF-8 message.
+class VOK_EXPORT EVOKError : public std::runtime_error
+{
+public:
+    explicit EVOKError(const QString& Msg)
+        : std::runtime_error(Msg.toStdString())
+        , FMessage(Msg)
+    {
+    }
+    QString Message() const { return FMessage; }
+
+private:
+    QString FMessage;
+};
+
+// Raised by data structures for an access that their contents cannot serve
+// (for example reading a cell that is not a number as a number).
+class VOK_EXPORT EVOKDStructError : public EVOKError
+{
+public:
+    using EVOKError::EVOKError;
+};
+
+// The message form for problems with a component's resources:
+// Component "<Name>": <problem>.
+VOK_EXPORT QString ComponentMessage(const QString& ComponentName, const QString& Problem);
+
+} // namespace vok

@@ -1,0 +1,29 @@
+// Operating-system services the number formats and calendars depend on: the
+// system decimal separator and the current date and time. Both come from the
+// system and can be pinned, so tests do not depend on the machine's locale or clock.
+#pragma once
+
+#include <vok/vok_export.h>
+
+#include <QChar>
+#include <QDateTime>
+
+#include <optional>
+
+namespace vok {
+
+// The decimal separator of the system locale, or the pinned one.
+VOK_EXPORT QChar SystemDecimalSeparator();
+// Pins the decimal separator; std::nullopt returns to the system's.
+VOK_EXPORT void SetSystemDecimalSeparator(std::optional<QChar> Sep);
+
+// The current local date and time, or the pinned one.
+VOK_EXPORT QDateTime CurrentDateTime();
+// Pins the clock; std::nullopt returns to the system's.
+VOK_EXPORT void SetCurrentDateTime(std::optional<QDateTime> Now);
+
+// TDateTime: days since 1899-12-30 00:00, the fraction is the time of day.
+VOK_EXPORT double DateTimeToTDateTime(const QDateTime& Dt);
+VOK_EXPORT QDateTime TDateTimeToDateTime(double Value);
+
+} // namespace vok
