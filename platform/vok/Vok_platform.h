@@ -1,0 +1,7 @@
+// The whole platform layer: geometry, input types, colors, canvas, bitmaps,
+// fonts, control base classes, timers, clipboard.
+#pragma once
+
+#include <vok/Vok_base.h>
+#include <vok/Vok_geometry.h>
+#include <vok/Vok_inputtypes.h>
