@@ -3,4 +3,5 @@
 #pragma once
 
 #include <vok/Vok_basetypes.h>
+#include <vok/Vok_colorconst.h>
 #include <vok/Vok_system.h>
