@@ -36,6 +36,9 @@ enum TCSVDelimiters : quint8 { csvComma, csvSemicolon, csvTab, csvSpace };
 
 using TDoubleArray = QList<double>;
 
+// A plain notification: something about Sender changed.
+using TNotifyEvent = std::function<void(QObject* Sender)>;
+
 // Progress of a long operation in percent (0..100).
 using TOnPercentDoneEvent = std::function<void(QObject* Sender, int Percent)>;
 // Called by a sort before it exchanges two rows (or columns) Index1 and Index2.
