@@ -5,3 +5,5 @@
 #include <vok/Vok_basetypes.h>
 #include <vok/Vok_colorconst.h>
 #include <vok/Vok_system.h>
+#include <vok/Vok_strings.h>
+#include <vok/Vok_stringarray.h>
