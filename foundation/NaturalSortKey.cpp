@@ -5,14 +5,12 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
-#include <cstring>
 #include <limits>
 
 namespace vok::detail {
 
 namespace {
 
-constexpr std::size_t PrefixBytes = sizeof(std::uint64_t);
 constexpr std::size_t TickEvery = 1 << 16;
 
 bool IsBlank(char C) { return C == ' ' || C == '\t'; }
@@ -27,36 +25,100 @@ std::string_view TrimBlanks(std::string_view S)
     return S;
 }
 
-// Maps a double to an unsigned integer of the same order (-0 equals +0).
+std::uint64_t BigEndianPrefix(std::string_view S)
+{
+    std::uint64_t Prefix = 0;
+    for (std::size_t I = 0; I < sizeof Prefix; ++I)
+        Prefix = (Prefix << 8) | (I < S.size() ? static_cast<unsigned char>(S[I]) : 0u);
+    return Prefix;
+}
+
+// The distinct folded texts of a column, each with a small id, in an
+// open-addressing hash table over one byte buffer.
+class DistinctTexts
+{
+public:
+    std::uint32_t Add(std::string_view Text)
+    {
+        if ((Count() + 1) * 2 > FSlots.size())
+            Grow();
+        const std::size_t Mask = FSlots.size() - 1;
+        for (std::size_t Slot = std::hash<std::string_view>{}(Text) & Mask;; Slot = (Slot + 1) & Mask) {
+            if (FSlots[Slot] == 0) {
+                FBytes.append(Text);
+                FStart.push_back(FBytes.size());
+                FSlots[Slot] = std::uint32_t(Count());
+                return FSlots[Slot] - 1;
+            }
+            if (this->Text(FSlots[Slot] - 1) == Text)
+                return FSlots[Slot] - 1;
+        }
+    }
+
+    std::size_t Count() const { return FStart.size() - 1; }
+    std::string_view Text(std::uint32_t Id) const
+    {
+        return std::string_view(FBytes).substr(FStart[Id], FStart[Id + 1] - FStart[Id]);
+    }
+
+    // The rank of every id when the texts are put in byte order.
+    std::vector<std::uint32_t> RankById() const
+    {
+        struct Entry { std::uint64_t Prefix; std::uint32_t Id; };
+        std::vector<Entry> Entries(Count());
+        for (std::uint32_t Id = 0; Id < Count(); ++Id)
+            Entries[Id] = Entry{BigEndianPrefix(Text(Id)), Id};
+        std::sort(Entries.begin(), Entries.end(), [this](const Entry& A, const Entry& B) {
+            if (A.Prefix != B.Prefix)
+                return A.Prefix < B.Prefix;
+            return Text(A.Id) < Text(B.Id);
+        });
+        std::vector<std::uint32_t> Rank(Count());
+        for (std::uint32_t Position = 0; Position < Entries.size(); ++Position)
+            Rank[Entries[Position].Id] = Position;
+        return Rank;
+    }
+
+private:
+    void Grow()
+    {
+        std::vector<std::uint32_t> Slots(std::max<std::size_t>(1024, FSlots.size() * 2), 0);
+        const std::size_t Mask = Slots.size() - 1;
+        for (std::uint32_t Id = 0; Id < Count(); ++Id) {
+            std::size_t Slot = std::hash<std::string_view>{}(Text(Id)) & Mask;
+            while (Slots[Slot] != 0)
+                Slot = (Slot + 1) & Mask;
+            Slots[Slot] = Id + 1;
+        }
+        FSlots.swap(Slots);
+    }
+
+    std::string FBytes;
+    std::vector<std::size_t> FStart{0};
+    std::vector<std::uint32_t> FSlots; // id + 1, 0 = free
+};
+
+} // namespace
+
 std::uint64_t OrderedBits(double Value)
 {
     const auto Bits = std::bit_cast<std::uint64_t>(Value + 0.0);
     return (Bits & 0x8000000000000000ull) ? ~Bits : (Bits | 0x8000000000000000ull);
 }
 
-std::uint64_t BigEndianPrefix(std::string_view S)
-{
-    std::uint64_t Prefix = 0;
-    for (std::size_t I = 0; I < PrefixBytes; ++I)
-        Prefix = (Prefix << 8) | (I < S.size() ? static_cast<unsigned char>(S[I]) : 0u);
-    return Prefix;
-}
-
-void FoldCase(std::string_view Utf8, std::string& Folded)
+std::string FoldCase(std::string_view Utf8)
 {
     const bool Ascii = std::all_of(Utf8.begin(), Utf8.end(), [](char C) { return static_cast<unsigned char>(C) < 0x80; });
-    if (Ascii) {
-        Folded.assign(Utf8);
-        for (char& C : Folded)
-            if (C >= 'A' && C <= 'Z')
-                C = static_cast<char>(C - 'A' + 'a');
-        return;
+    if (!Ascii) {
+        const QByteArray Bytes = QString::fromUtf8(Utf8.data(), qsizetype(Utf8.size())).toCaseFolded().toUtf8();
+        return std::string(Bytes.constData(), std::size_t(Bytes.size()));
     }
-    const QByteArray Bytes = QString::fromUtf8(Utf8.data(), qsizetype(Utf8.size())).toCaseFolded().toUtf8();
-    Folded.assign(Bytes.constData(), std::min<std::size_t>(std::size_t(Bytes.size()), std::numeric_limits<std::uint16_t>::max()));
+    std::string Folded(Utf8);
+    for (char& C : Folded)
+        if (C >= 'A' && C <= 'Z')
+            C = static_cast<char>(C - 'A' + 'a');
+    return Folded;
 }
-
-} // namespace
 
 std::optional<double> ParseCellNumber(std::string_view Utf8)
 {
@@ -102,64 +164,56 @@ std::optional<double> ParseCellNumber(std::string_view Utf8)
     return Value;
 }
 
-NaturalKey MakeNaturalKey(std::string_view Utf8, std::string& Folded)
+namespace {
+
+CellClass Classify(std::string_view Utf8, std::optional<double>& Number)
 {
-    NaturalKey Key;
     if (Utf8.empty())
-        return Key;
-    if (const auto Number = ParseCellNumber(Utf8)) {
-        Key.Class = CellClass::Number;
-        Key.Prefix = OrderedBits(*Number);
-        return Key;
-    }
-    FoldCase(Utf8, Folded);
-    Key.Class = CellClass::Text;
-    Key.Prefix = BigEndianPrefix(Folded);
-    Key.Length = static_cast<std::uint16_t>(Folded.size());
-    return Key;
+        return CellClass::Empty;
+    Number = ParseCellNumber(Utf8);
+    return Number ? CellClass::Number : CellClass::Text;
 }
 
-int CompareNaturalKeys(const NaturalKey& A, std::string_view FoldedA, const NaturalKey& B, std::string_view FoldedB)
+int Sign(auto A, auto B) { return A < B ? -1 : (B < A ? 1 : 0); }
+
+} // namespace
+
+int CompareCells(std::string_view Utf8A, std::string_view Utf8B)
 {
-    if (A.Class != B.Class)
-        return A.Class < B.Class ? -1 : 1;
-    if (A.Prefix != B.Prefix)
-        return A.Prefix < B.Prefix ? -1 : 1;
-    if (A.Class != CellClass::Text)
-        return 0;
-    if (A.Length > PrefixBytes && B.Length > PrefixBytes) {
-        const int C = FoldedA.compare(FoldedB);
-        return C < 0 ? -1 : (C > 0 ? 1 : 0);
-    }
-    return A.Length == B.Length ? 0 : (A.Length < B.Length ? -1 : 1);
+    std::optional<double> NumberA;
+    std::optional<double> NumberB;
+    const CellClass ClassA = Classify(Utf8A, NumberA);
+    const CellClass ClassB = Classify(Utf8B, NumberB);
+    if (ClassA != ClassB)
+        return Sign(ClassA, ClassB);
+    if (ClassA == CellClass::Number)
+        return Sign(OrderedBits(*NumberA), OrderedBits(*NumberB));
+    if (ClassA == CellClass::Text)
+        return Sign(FoldCase(Utf8A), FoldCase(Utf8B));
+    return 0;
 }
 
-NaturalKeyColumn::NaturalKeyColumn(const TextColumn& Column, const std::function<void(std::size_t)>& Tick)
+std::vector<RowKey> BuildRowKeys(const TextColumn& Column, const std::function<void(std::size_t)>& Tick)
 {
     const std::size_t Rows = Column.RowCount();
-    FKeys.resize(Rows);
-    FFoldedStart.resize(Rows + 1);
-    std::string Folded;
+    std::vector<RowKey> Keys(Rows);
+    DistinctTexts Texts;
     for (std::size_t Row = 0; Row < Rows; ++Row) {
-        FFoldedStart[Row] = FFolded.size();
-        Folded.clear();
-        FKeys[Row] = MakeNaturalKey(Column.View(Row), Folded);
-        if (Folded.size() > PrefixBytes)
-            FFolded += Folded;
+        const std::string_view Cell = Column.View(Row);
+        std::optional<double> Number;
+        Keys[Row].Class = Classify(Cell, Number);
+        if (Keys[Row].Class == CellClass::Number)
+            Keys[Row].Value = OrderedBits(*Number);
+        else if (Keys[Row].Class == CellClass::Text)
+            Keys[Row].Value = Texts.Add(FoldCase(Cell));
         if (Tick && Row % TickEvery == 0)
             Tick(Row);
     }
-    FFoldedStart[Rows] = FFolded.size();
-}
-
-std::string_view NaturalKeyColumn::Folded(std::size_t Row) const
-{
-    return std::string_view(FFolded).substr(FFoldedStart[Row], FFoldedStart[Row + 1] - FFoldedStart[Row]);
-}
-
-int NaturalKeyColumn::Compare(std::size_t RowA, std::size_t RowB) const
-{
-    return CompareNaturalKeys(FKeys[RowA], Folded(RowA), FKeys[RowB], Folded(RowB));
+    const std::vector<std::uint32_t> Rank = Texts.RankById();
+    for (RowKey& Key : Keys)
+        if (Key.Class == CellClass::Text)
+            Key.Value = Rank[Key.Value];
+    return Keys;
 }
 
 } // namespace vok::detail

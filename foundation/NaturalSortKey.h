@@ -1,7 +1,7 @@
-// Sort keys for the natural order of report-list cells: empty cells first,
-// then numbers by value, then texts compared case-insensitively (by the code
-// points of their case-folded form). Keys are computed once per cell and sort
-// pass, so comparing two cells is mostly one integer comparison.
+// The natural order of report-list cells: empty cells first, then numbers by
+// value, then texts compared case-insensitively (by the code points of their
+// case-folded form). For sorting, each cell of a column gets an integer key
+// once per sort pass, so comparing two rows is an integer comparison.
 #pragma once
 
 #include "TextColumn.h"
@@ -17,43 +17,30 @@ namespace vok::detail {
 
 enum class CellClass : std::uint8_t { Empty, Number, Text };
 
-struct NaturalKey
+// A cell's number: blanks around it allowed, "." or "," as decimal sign,
+// optional sign and exponent; anything else (hex, "inf", thousands
+// separators) is no number. Values beyond the double range count as infinite.
+std::optional<double> ParseCellNumber(std::string_view Utf8);
+
+// The case-folded form of a text, the basis of text comparison.
+std::string FoldCase(std::string_view Utf8);
+
+// Maps a double to an unsigned integer of the same order (-0 equals +0).
+std::uint64_t OrderedBits(double Value);
+
+// Three-way natural comparison of two cells.
+int CompareCells(std::string_view Utf8A, std::string_view Utf8B);
+
+// A row's sort key within its column: numbers carry their ordered bits, texts
+// their rank among the column's distinct folded texts.
+struct RowKey
 {
-    // Number: the value's bits mapped so that integer order is numeric order.
-    // Text: the first eight bytes of the folded text, big-endian, zero-padded.
-    std::uint64_t Prefix = 0;
-    std::uint16_t Length = 0; // bytes of the folded text
+    std::uint64_t Value = 0;
     CellClass Class = CellClass::Empty;
 };
 
-// A cell's number: blanks around it allowed, "." or "," as decimal sign,
-// optional sign and exponent; anything else (hex, "inf", thousands
-// separators) is no number.
-std::optional<double> ParseCellNumber(std::string_view Utf8);
-
-// Classifies and keys one cell; for a text, Folded receives its folded form.
-NaturalKey MakeNaturalKey(std::string_view Utf8, std::string& Folded);
-
-// Three-way comparison; the folded texts are consulted only when both are
-// longer than the prefix and their prefixes agree.
-int CompareNaturalKeys(const NaturalKey& A, std::string_view FoldedA, const NaturalKey& B, std::string_view FoldedB);
-
-// The keys of every row of one column.
-class NaturalKeyColumn
-{
-public:
-    // Tick(RowsDone) is called now and then while the keys are built.
-    NaturalKeyColumn(const TextColumn& Column, const std::function<void(std::size_t)>& Tick);
-
-    const NaturalKey& Key(std::size_t Row) const { return FKeys[Row]; }
-    // The folded text of a row, kept only where the prefix does not hold all of it.
-    std::string_view Folded(std::size_t Row) const;
-    int Compare(std::size_t RowA, std::size_t RowB) const;
-
-private:
-    std::vector<NaturalKey> FKeys;
-    std::vector<std::size_t> FFoldedStart; // one more entry than rows
-    std::string FFolded;
-};
+// The keys of every row of one column. Tick(RowsDone) is called now and then
+// while they are built.
+std::vector<RowKey> BuildRowKeys(const TextColumn& Column, const std::function<void(std::size_t)>& Tick);
 
 } // namespace vok::detail

@@ -6,11 +6,11 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 
 namespace vok {
 
-using detail::NaturalKey;
-using detail::NaturalKeyColumn;
+using detail::RowKey;
 using detail::TextColumn;
 
 namespace {
@@ -21,15 +21,15 @@ std::string ToStoredText(const QString& Value)
     return std::string(Utf8.constData(), std::size_t(Utf8.size()));
 }
 
-// One row as the sort sees it: its stored number and its primary key.
+// One row as the sort sees it: its keys in the sort column and the
+// secondary column, and its stored number, the final tie-breaker.
 struct SortEntry
 {
-    std::uint64_t Prefix;
+    std::uint64_t Primary;
+    std::uint64_t Secondary;
     std::uint32_t Row;
-    std::uint16_t Length;
-    detail::CellClass Class;
-
-    NaturalKey Key() const { return NaturalKey{Prefix, Length, Class}; }
+    detail::CellClass PrimaryClass;
+    detail::CellClass SecondaryClass;
 };
 
 } // namespace
@@ -308,28 +308,21 @@ void TStringArray::Sort(int ACol, int AColSec, bool Ascending)
                 ReportProgress(Base + int(double(Done) * KeyShare / double(Rows)));
             };
         };
-        const NaturalKeyColumn Primary(FColumns[std::size_t(ACol)], TickFrom(0));
-        std::unique_ptr<NaturalKeyColumn> Secondary;
+        const std::vector<RowKey> Primary = detail::BuildRowKeys(FColumns[std::size_t(ACol)], TickFrom(0));
+        std::vector<RowKey> Secondary;
         if (HasSecondary)
-            Secondary = std::make_unique<NaturalKeyColumn>(FColumns[std::size_t(AColSec)], TickFrom(KeyShare));
+            Secondary = detail::BuildRowKeys(FColumns[std::size_t(AColSec)], TickFrom(KeyShare));
 
         std::vector<SortEntry> Entries(Rows - 1);
         for (std::size_t Row = 1; Row < Rows; ++Row) {
-            const NaturalKey& K = Primary.Key(Row);
-            Entries[Row - 1] = SortEntry{K.Prefix, std::uint32_t(Row), K.Length, K.Class};
+            const RowKey Second = HasSecondary ? Secondary[Row] : RowKey{};
+            Entries[Row - 1] = SortEntry{Primary[Row].Value, Second.Value, std::uint32_t(Row), Primary[Row].Class, Second.Class};
         }
-        const auto Less = [&](const SortEntry& A, const SortEntry& B) {
-            int C = 0;
-            if (A.Class != B.Class)
-                C = A.Class < B.Class ? -1 : 1;
-            else if (A.Prefix != B.Prefix)
-                C = A.Prefix < B.Prefix ? -1 : 1;
-            else
-                C = detail::CompareNaturalKeys(A.Key(), Primary.Folded(A.Row), B.Key(), Primary.Folded(B.Row));
-            if (C == 0 && Secondary)
-                C = Secondary->Compare(A.Row, B.Row);
-            if (C != 0)
-                return Ascending ? C < 0 : C > 0;
+        const auto Less = [Ascending](const SortEntry& A, const SortEntry& B) {
+            const auto KeysA = std::tie(A.PrimaryClass, A.Primary, A.SecondaryClass, A.Secondary);
+            const auto KeysB = std::tie(B.PrimaryClass, B.Primary, B.SecondaryClass, B.Secondary);
+            if (KeysA != KeysB)
+                return Ascending ? KeysA < KeysB : KeysB < KeysA;
             return A.Row < B.Row;
         };
         std::sort(Entries.begin(), Entries.end(), Less);
@@ -435,11 +428,8 @@ int CompareNatural(const QString& A, const QString& B)
 {
     const QByteArray Utf8A = A.toUtf8();
     const QByteArray Utf8B = B.toUtf8();
-    std::string FoldedA;
-    std::string FoldedB;
-    const NaturalKey KeyA = detail::MakeNaturalKey(std::string_view(Utf8A.constData(), std::size_t(Utf8A.size())), FoldedA);
-    const NaturalKey KeyB = detail::MakeNaturalKey(std::string_view(Utf8B.constData(), std::size_t(Utf8B.size())), FoldedB);
-    return detail::CompareNaturalKeys(KeyA, FoldedA, KeyB, FoldedB);
+    return detail::CompareCells(std::string_view(Utf8A.constData(), std::size_t(Utf8A.size())),
+                                std::string_view(Utf8B.constData(), std::size_t(Utf8B.size())));
 }
 
 } // namespace vok

@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace vok {
