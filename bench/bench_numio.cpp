@@ -85,51 +85,27 @@ void BM_strtod(benchmark::State& State)
     State.SetItemsProcessed(State.iterations() * ValueCount);
 }
 
-void BM_FormatFloatNum_Exp(benchmark::State& State)
+// FormatFloatNum(Width, Decimals) against snprintf with the matching format.
+void BM_FormatFloatNum(benchmark::State& State, int Width, int Decimals)
 {
     const auto& V = Values();
     for (auto _ : State) {
         qsizetype Len = 0;
         for (double X : V)
-            Len += vok::FormatFloatNum(12, -2, X).size();
+            Len += vok::FormatFloatNum(Width, Decimals, X).size();
         benchmark::DoNotOptimize(Len);
     }
     State.SetItemsProcessed(State.iterations() * ValueCount);
 }
 
-void BM_snprintf_Exp(benchmark::State& State)
-{
-    const auto& V = Values();
-    char Buf[64];
-    for (auto _ : State) {
-        long Len = 0;
-        for (double X : V)
-            Len += std::snprintf(Buf, sizeof Buf, "%.5E", X);
-        benchmark::DoNotOptimize(Len);
-    }
-    State.SetItemsProcessed(State.iterations() * ValueCount);
-}
-
-void BM_FormatFloatNum_Fixed(benchmark::State& State)
-{
-    const auto& V = Values();
-    for (auto _ : State) {
-        qsizetype Len = 0;
-        for (double X : V)
-            Len += vok::FormatFloatNum(1, 2, X).size();
-        benchmark::DoNotOptimize(Len);
-    }
-    State.SetItemsProcessed(State.iterations() * ValueCount);
-}
-
-void BM_snprintf_Fixed(benchmark::State& State)
+void BM_snprintf(benchmark::State& State, const char* Format)
 {
     const auto& V = Values();
     char Buf[400];
     for (auto _ : State) {
         long Len = 0;
         for (double X : V)
-            Len += std::snprintf(Buf, sizeof Buf, "%1.2f", X);
+            Len += std::snprintf(Buf, sizeof Buf, Format, X);
         benchmark::DoNotOptimize(Len);
     }
     State.SetItemsProcessed(State.iterations() * ValueCount);
@@ -139,9 +115,9 @@ void BM_snprintf_Fixed(benchmark::State& State)
 
 BENCHMARK(BM_ReadFloatNum)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_strtod)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FormatFloatNum_Exp)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_snprintf_Exp)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FormatFloatNum_Fixed)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_snprintf_Fixed)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FormatFloatNum, Exp, 12, -2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_snprintf, Exp, "%.5E")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FormatFloatNum, Fixed, 1, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_snprintf, Fixed, "%1.2f")->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
