@@ -89,10 +89,7 @@ bool TMatrix::IsInside(int ACol, int ARow) const
 
 void TMatrix::Resize(int NrColumns, int NrRows)
 {
-    grid::CheckSize("TMatrix", NrColumns, NrRows);
-    grid::TGrid<double> Added;
-    grid::Allocate("TMatrix", NrColumns, NrRows, [&] { Added = grid::PrepareResize(FValues, NrColumns, NrRows); });
-    grid::ApplyResize(FValues, Added, NrColumns, NrRows);
+    grid::Resize("TMatrix", FValues, NrColumns, NrRows);
     FNrOfRows = NrRows;
 }
 
@@ -670,10 +667,7 @@ TIntMatrix::TIntMatrix(int NrColumns, int NrRows)
 
 void TIntMatrix::Resize(int NrColumns, int NrRows)
 {
-    grid::CheckSize("TIntMatrix", NrColumns, NrRows);
-    grid::TGrid<int> Added;
-    grid::Allocate("TIntMatrix", NrColumns, NrRows, [&] { Added = grid::PrepareResize(FValues, NrColumns, NrRows); });
-    grid::ApplyResize(FValues, Added, NrColumns, NrRows);
+    grid::Resize("TIntMatrix", FValues, NrColumns, NrRows);
     FNrOfRows = NrRows;
 }
 

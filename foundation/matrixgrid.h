@@ -31,6 +31,12 @@ inline void CheckSize(const char* ClassName, qint64 NrColumns, qint64 NrRows)
                                 .arg(MaxMatrixCells));
 }
 
+inline EVOKMathError OutOfMemory(const char* ClassName, qint64 NrColumns, qint64 NrRows)
+{
+    return EVOKMathError(QStringLiteral("%1: not enough memory for %2 x %3 cells")
+                             .arg(QLatin1StringView(ClassName)).arg(NrColumns).arg(NrRows));
+}
+
 // Runs the Prepare steps; a failed allocation becomes EVOKMathError.
 template <class F>
 void Allocate(const char* ClassName, qint64 NrColumns, qint64 NrRows, F&& Prepare)
@@ -38,11 +44,9 @@ void Allocate(const char* ClassName, qint64 NrColumns, qint64 NrRows, F&& Prepar
     try {
         Prepare();
     } catch (const std::bad_alloc&) {
-        throw EVOKMathError(QStringLiteral("%1: not enough memory for %2 x %3 cells")
-                                .arg(QLatin1StringView(ClassName)).arg(NrColumns).arg(NrRows));
+        throw OutOfMemory(ClassName, NrColumns, NrRows);
     } catch (const std::length_error&) {
-        throw EVOKMathError(QStringLiteral("%1: not enough memory for %2 x %3 cells")
-                                .arg(QLatin1StringView(ClassName)).arg(NrColumns).arg(NrRows));
+        throw OutOfMemory(ClassName, NrColumns, NrRows);
     }
 }
 
@@ -82,6 +86,16 @@ void ApplyResize(TGrid<T>& G, TGrid<T>& Added, int NrColumns, int NrRows) noexce
     }
     for (auto& Column : Added)
         G.push_back(std::move(Column));
+}
+
+// Resizes a matrix that has this one grid.
+template <class T>
+void Resize(const char* ClassName, TGrid<T>& G, int NrColumns, int NrRows)
+{
+    CheckSize(ClassName, NrColumns, NrRows);
+    TGrid<T> Added;
+    Allocate(ClassName, NrColumns, NrRows, [&] { Added = PrepareResize(G, NrColumns, NrRows); });
+    ApplyResize(G, Added, NrColumns, NrRows);
 }
 
 template <class T>
