@@ -1,0 +1,541 @@
+// Numeric fields: the text editor's value and keyboard rules, the field
+// geometry and arithmetic, and the two controls.
+#include <vok/Vok_NumIO.h>
+#include <vok/Vok_system.h>
+
+#include "numio2editor.h"
+#include "numio2layout.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <cmath>
+
+using namespace vok;
+
+namespace {
+
+class PinnedSeparator
+{
+public:
+    explicit PinnedSeparator(QChar Sep) { SetSystemDecimalSeparator(Sep); }
+    ~PinnedSeparator() { SetSystemDecimalSeparator(std::nullopt); }
+};
+
+TNumTextFormat FormatOf(TInFormat F, TDecPSep Sep = dsBoth, int DecP = 2, int SigDig = 6)
+{
+    TNumTextFormat Fmt;
+    Fmt.InputFormat = F;
+    Fmt.DecPlaceSep = Sep;
+    Fmt.FixPointDecPlaces = DecP;
+    Fmt.SignificantDigits = SigDig;
+    return Fmt;
+}
+
+// Types Keys (virtual-key codes) into an editor and records what happened.
+struct Typist
+{
+    TNumTextEditor Ed;
+    int Changes = 0;
+    int Beeps = 0;
+    QString Clipboard;
+    bool ClipboardHasText = true;
+
+    explicit Typist(TInFormat F, const QString& Text = QString())
+    {
+        Ed.Format = FormatOf(F);
+        Ed.Beep = true;
+        Ed.SetTextRaw(Text);
+        Ed.SetCaretPos(int(Text.size()));
+    }
+    TNumKeyResult Key(quint16 K, TShiftState Shift = {})
+    {
+        const TNumKeyResult R = Ed.KeyDown(K, Shift, false, [this]() -> std::optional<QString> {
+            return ClipboardHasText ? std::optional<QString>(Clipboard) : std::nullopt;
+        });
+        Changes += R.Changed;
+        Beeps += R.Beep;
+        if (R.CopyToClipboard)
+            Clipboard = *R.CopyToClipboard;
+        return R;
+    }
+    void Type(const char* Keys)
+    {
+        for (const char* K = Keys; *K; ++K)
+            Key(*K == '.' ? 190 : *K == '-' ? 189 : *K == '+' ? 187 : *K == ',' ? 188 : quint16(*K));
+    }
+};
+
+} // namespace
+
+// ---- Value reading and writing ---------------------------------------------------------
+
+TEST(NumText, ReadingValues)
+{
+    const struct
+    {
+        TInFormat Format;
+        const char* Text;
+        double Value;
+    } Cases[] = {
+        {itFloat, "1.5", 1.5},        {itFloat, "2,5", 2.5},       {itExp, "1.5E3", 1500.0},
+        {itFixPoint, "-3.25", -3.25}, {itFloat, "-", 0.0},         {itExp, "12A", 12.0},
+        {itInt, "-42", -42.0},        {itInt, "+7", 7.0},          {itInt, "", 0.0},
+        {itInt, "1x", 0.0},           {itInt, "99999999999", 2147483647.0},
+        {itInt, "-99999999999", -2147483648.0},                    // negative overflow keeps its sign
+        {itHex, "FFFFFFFF", -1.0},    {itHex, "1F", 31.0},         {itOct, "17", 15.0},
+        {itBin, "101", 5.0},          {itHex, "1G", 1.0},          // the digits consumed
+        {itDynamic, "", 0.0},         {itDynamic, "$1F", 31.0},    {itDynamic, "%101", 5.0},
+        {itDynamic, "&17", 15.0},     {itDynamic, "2.5E1", 25.0},  {itDynamic, "$FFFFFFFF", -1.0},
+        {itExp, "************", 0.0},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Text);
+        EXPECT_EQ(NumTextValue(FormatOf(C.Format), QString::fromLatin1(C.Text)), C.Value);
+    }
+}
+
+TEST(NumText, WritingValues)
+{
+    const struct
+    {
+        TNumTextFormat Format;
+        double Value;
+        const char* Text;
+    } Cases[] = {
+        {FormatOf(itExp), 1234.5, " 1.23450E+03"},
+        {FormatOf(itExp, dsBoth, 2, 3), -0.5, "-5.00E-01"},
+        {FormatOf(itExp, dsBoth, 2, 1), 1000.0, " 1E+03"},
+        {FormatOf(itExp), 1e150, "************"},
+        {FormatOf(itFloat, dsBoth, 3), 3.14159, "3.142"},
+        {FormatOf(itFixPoint), 2.0, "2.00"},
+        {FormatOf(itFixPoint, dsComma), 2.0, "2,00"},   // comma mode writes a comma
+        {FormatOf(itExp, dsComma), 1234.5, " 1,23450E+03"},
+        {FormatOf(itInt), 2.5, "2"},                    // halves to even
+        {FormatOf(itInt), 3.5, "4"},
+        {FormatOf(itDynamic), -7.6, "-8"},
+        {FormatOf(itInt), 1e30, "9223372036854775807"}, // kept within 64 bits
+        {FormatOf(itInt), std::nan(""), "0"},
+        {FormatOf(itHex), -1.0, "FFFFFFFF"},
+        {FormatOf(itHex), 4294967296.0 + 255.0, "000000FF"}, // taken as 32 bits
+        {FormatOf(itOct), 8.0, "00000000010"},
+        {FormatOf(itBin), 5.0, "00000000000000000000000000000101"},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Text);
+        EXPECT_EQ(NumValueText(C.Format, C.Value), QString::fromLatin1(C.Text));
+    }
+}
+
+TEST(NumText, WrittenTextsPassTheTypingCheck)
+{
+    for (TDecPSep Sep : {dsSystem, dsPoint, dsComma, dsBoth}) {
+        for (QChar System : {QChar(u'.'), QChar(u','), QChar(0x066B)}) {
+            PinnedSeparator Pin(System);
+            for (TInFormat F : {itExp, itFloat, itFixPoint, itInt, itHex, itOct, itBin, itDynamic}) {
+                const TNumTextFormat Fmt = FormatOf(F, Sep);
+                for (double V : {0.0, -12.5, 1234.5678, 7.0}) {
+                    const QString Text = NumValueText(Fmt, V);
+                    EXPECT_TRUE(NumTextIsValid(Fmt, Text)) << Text.toStdString() << " format " << int(F)
+                                                           << " sep " << int(Sep);
+                }
+            }
+        }
+    }
+}
+
+TEST(NumText, ValidityByFormat)
+{
+    const struct
+    {
+        TInFormat Format;
+        const char* Text;
+        bool Valid;
+    } Cases[] = {
+        {itFixPoint, "12.34", true}, {itFixPoint, "12.3", false}, {itFixPoint, "12.345", false},
+        {itFixPoint, "12", true},    // no point: position 0 equals length - 2
+        {itFixPoint, "1", false},    {itFixPoint, "1.2.3", false},
+        {itDynamic, "$", false},     {itDynamic, "$1F", true},    {itDynamic, "%102", false},
+        {itDynamic, "&7", true},     {itDynamic, "", false},      {itDynamic, "1E5", true},
+        {itHex, "$1F", false},       {itInt, "-5", true},         {itExp, "1E-", true},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Text);
+        EXPECT_EQ(NumTextIsValid(FormatOf(C.Format), QString::fromLatin1(C.Text)), C.Valid);
+    }
+}
+
+TEST(NumText, SeparatorModeSwitches)
+{
+    PinnedSeparator Comma(QLatin1Char(','));
+    const struct
+    {
+        const char* Text;
+        TDecPSep Old;
+        TDecPSep New;
+        const char* Result;
+    } Cases[] = {
+        {"1.5,2", dsBoth, dsPoint, "1.5.2"}, {"1.5,2", dsBoth, dsComma, "1,5,2"},
+        {"1.5", dsPoint, dsBoth, "1.5"},     {"1.5", dsPoint, dsComma, "1,5"},
+        {"1,5", dsComma, dsPoint, "1.5"},    {"1.5", dsPoint, dsSystem, "1,5"},
+        {"1,5", dsSystem, dsPoint, "1.5"},   {"1,5", dsSystem, dsComma, "1,5"},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Text);
+        EXPECT_EQ(ConvertDecSeparators(QString::fromLatin1(C.Text), C.Old, C.New), QString::fromLatin1(C.Result));
+    }
+}
+
+// ---- Keyboard rules ----------------------------------------------------------------------
+
+TEST(NumTextKeys, TypingAFloat)
+{
+    Typist T(itFloat);
+    T.Type("1.5");
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("1.5"));
+    EXPECT_EQ(T.Ed.GetCaretPos(), 3);
+    EXPECT_EQ(T.Ed.ReadValue(), 1.5);
+    EXPECT_EQ(T.Changes, 3);
+    T.Type("."); // a second point is refused
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("1.5"));
+    EXPECT_EQ(T.Ed.GetCaretPos(), 3);
+    EXPECT_EQ(T.Changes, 3);
+    EXPECT_EQ(T.Beeps, 1);
+}
+
+TEST(NumTextKeys, PartialEntriesAndEditing)
+{
+    Typist T(itFloat);
+    T.Type("-");
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("-"));
+    EXPECT_EQ(T.Ed.ReadValue(), 0.0);
+    T.Type("12");
+    T.Key(37); // Left
+    T.Key(37);
+    EXPECT_EQ(T.Ed.GetCaretPos(), 1);
+    T.Key(46); // Delete removes the "1"
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("-2"));
+    T.Key(8); // Backspace removes the "-"
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("2"));
+    EXPECT_EQ(T.Ed.GetCaretPos(), 0);
+    T.Key(8); // nothing before the caret
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("2"));
+    T.Key(35); // End
+    EXPECT_EQ(T.Ed.GetCaretPos(), 1);
+    T.Key(39); // Right stops at the end
+    EXPECT_EQ(T.Ed.GetCaretPos(), 1);
+    T.Key(36); // Home
+    EXPECT_EQ(T.Ed.GetCaretPos(), 0);
+    T.Key(38); // Up acts as Left, not below 0
+    EXPECT_EQ(T.Ed.GetCaretPos(), 0);
+    EXPECT_EQ(T.Changes, 5);
+    EXPECT_EQ(T.Beeps, 0);
+}
+
+TEST(NumTextKeys, KeyCodesTypeTheirCharacters)
+{
+    // Typed in front of "1", in a format that accepts the result.
+    const struct
+    {
+        TInFormat Format;
+        quint16 Key;
+        bool Shifted;
+        const char* Char;
+    } Cases[] = {
+        {itHex, 48, false, "0"},    {itHex, 57, false, "9"},     {itHex, 65, false, "A"},
+        {itHex, 70, false, "F"},    {itHex, 96, false, "0"},     {itHex, 105, false, "9"},
+        {itHex, 55, true, "7"},     {itFloat, 107, false, "+"},  {itFloat, 187, false, "+"},
+        {itFloat, 109, false, "-"}, {itFloat, 189, false, "-"},  {itFloat, 110, false, ","},
+        {itFloat, 188, false, ","}, {itFloat, 190, false, "."},  {itDynamic, 52, true, "$"},
+        {itDynamic, 53, true, "%"}, {itDynamic, 54, true, "&"},  {itDynamic, 100, true, "$"},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Key);
+        TNumTextEditor Ed;
+        Ed.Format = FormatOf(C.Format);
+        Ed.SetTextRaw(QStringLiteral("1"));
+        Ed.SetCaretPos(0);
+        if (C.Shifted)
+            Ed.KeyDown(16, {}, false, nullptr);
+        EXPECT_TRUE(Ed.KeyDown(C.Key, {}, false, nullptr).Changed);
+        EXPECT_EQ(Ed.GetText(), QString::fromLatin1(C.Char) + QLatin1Char('1'));
+        EXPECT_EQ(Ed.GetCaretPos(), 1);
+    }
+}
+
+TEST(NumTextKeys, RefusedKeysRestoreTextAndCaret)
+{
+    Typist T(itInt, QStringLiteral("12"));
+    T.Ed.SetCaretPos(1);
+    T.Key(190); // "." is no integer character
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("12"));
+    EXPECT_EQ(T.Ed.GetCaretPos(), 1);
+    T.Key(112); // F1 types nothing
+    EXPECT_EQ(T.Beeps, 2);
+    EXPECT_EQ(T.Changes, 0);
+    T.Ed.Beep = false;
+    T.Key(190);
+    EXPECT_EQ(T.Beeps, 2);
+}
+
+TEST(NumTextKeys, DynamicPrefixes)
+{
+    Typist T(itDynamic);
+    T.Key(16); // Shift held
+    T.Key(52); // "$" alone is refused
+    EXPECT_EQ(T.Ed.GetText(), QString());
+    T.Ed.KeyUp(16);
+    T.Type("1F");
+    T.Key(36);
+    T.Key(16);
+    T.Key(52);
+    T.Ed.KeyUp(16);
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("$1F"));
+    EXPECT_EQ(T.Ed.ReadValue(), 31.0);
+    T.Key(54, ssShift); // Shift from the key's own state: "&" refused inside hex
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("$1F"));
+}
+
+TEST(NumTextKeys, ExponentStopsAtTheFirstForeignCharacter)
+{
+    Typist T(itExp);
+    T.Type("12A");
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("12A"));
+    EXPECT_EQ(T.Ed.ReadValue(), 12.0);
+}
+
+TEST(NumTextKeys, FixPointOverwritesDecimals)
+{
+    Typist T(itFixPoint, QStringLiteral("12.34"));
+    T.Ed.SetCaretPos(3); // after the point
+    T.Key(37);
+    T.Key(39); // caret 3: inside the decimals
+    EXPECT_EQ(T.Ed.GetSelBegin(), 3);
+    EXPECT_EQ(T.Ed.GetSelEnd(), 4);
+    T.Type("5");
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("12.54"));
+    EXPECT_EQ(T.Ed.GetCaretPos(), 4);
+    EXPECT_EQ(T.Ed.GetSelBegin(), 4);
+    EXPECT_EQ(T.Ed.GetSelEnd(), 5);
+    T.Type("6");
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("12.56"));
+    EXPECT_EQ(T.Ed.GetCaretPos(), 5);
+    T.Type("7"); // a third decimal is refused
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("12.56"));
+    T.Key(36);
+    T.Type("9"); // in the integer part: inserted
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("912.56"));
+    EXPECT_EQ(T.Ed.GetSelBegin(), T.Ed.GetSelEnd());
+    T.Key(35);
+    T.Key(37);
+    T.Key(37);
+    T.Key(37);
+    T.Type("."); // a second point
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("912.56"));
+}
+
+TEST(NumTextKeys, SelectionDeletionAndClipboard)
+{
+    Typist T(itFloat, QStringLiteral("123.5"));
+    T.Ed.SetSelBegin(1);
+    T.Ed.SetSelEnd(3);
+    EXPECT_EQ(T.Ed.GetCaretPos(), 3);
+    T.Key(67, ssCtrl); // copy
+    EXPECT_EQ(T.Clipboard, QStringLiteral("23"));
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("123.5"));
+    EXPECT_EQ(T.Ed.GetSelBegin(), T.Ed.GetSelEnd()); // every key ends the selection
+    T.Ed.SetSelBegin(1);
+    T.Ed.SetSelEnd(3);
+    T.Key(88, ssCtrl); // cut
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("1.5"));
+    EXPECT_EQ(T.Ed.GetCaretPos(), 1);
+    T.Clipboard = QStringLiteral("40");
+    T.Key(86, ssCtrl); // paste at the caret
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("140.5"));
+    EXPECT_EQ(T.Ed.GetCaretPos(), 3);
+    T.Clipboard = QStringLiteral("1 000");
+    T.Key(86, ssCtrl); // a text that does not fit the format is undone
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("140.5"));
+    T.ClipboardHasText = false;
+    T.Key(86, ssCtrl);
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("140.5"));
+    T.Key(90, ssCtrl); // any other Ctrl key beeps
+    EXPECT_EQ(T.Beeps, 2);
+    EXPECT_EQ(T.Changes, 2);
+
+    // Deleting everything writes the value 0 in the field's format.
+    T.Ed.SetSelBegin(0);
+    T.Ed.SetSelEnd(5);
+    T.Key(8);
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("0.00"));
+    EXPECT_EQ(T.Ed.GetCaretPos(), 0);
+    // A character replaces the selection.
+    T.Ed.SetSelBegin(0);
+    T.Ed.SetSelEnd(1);
+    T.Type("7");
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("7.00"));
+    EXPECT_EQ(T.Ed.GetCaretPos(), 1);
+}
+
+TEST(NumTextKeys, ReadOnlyOnlyCopies)
+{
+    TNumTextEditor Ed;
+    Ed.SetTextRaw(QStringLiteral("42"));
+    Ed.SetSelBegin(0);
+    Ed.SetSelEnd(2);
+    EXPECT_TRUE(Ed.KeyDown(49, {}, true, nullptr).Ignored);
+    EXPECT_TRUE(Ed.KeyDown(88, ssCtrl, true, nullptr).Ignored);
+    const TNumKeyResult R = Ed.KeyDown(67, ssCtrl, true, nullptr);
+    EXPECT_FALSE(R.Ignored);
+    EXPECT_EQ(R.CopyToClipboard.value_or(QString()), QStringLiteral("42"));
+    EXPECT_EQ(Ed.GetText(), QStringLiteral("42"));
+}
+
+TEST(NumTextKeys, CaretBeyondTheTextAppends)
+{
+    Typist T(itFloat, QStringLiteral("123.25"));
+    T.Ed.WriteValue(1.0); // "1.00": the caret stays at 6
+    EXPECT_EQ(T.Ed.GetCaretPos(), 6);
+    T.Type("5");
+    EXPECT_EQ(T.Ed.GetText(), QStringLiteral("1.005"));
+    EXPECT_EQ(T.Ed.GetCaretPos(), 5);
+}
+
+TEST(NumTextKeys, TabAsksForTheNextControl)
+{
+    Typist T(itFloat, QStringLiteral("1"));
+    EXPECT_TRUE(T.Key(9).FocusNext);
+    EXPECT_EQ(T.Changes, 0);
+}
+
+// ---- Geometry and arithmetic -------------------------------------------------------------------
+
+TEST(NumIO2Layout, CaretToPixelInTheThreeAlignments)
+{
+    TNumIO2Layout L; // L 35, B 80
+    const int W = 30; // a text of 5 characters, 6 pixels each
+    EXPECT_EQ(L.CharPosToX(taLeftJustify, 12, W), 12 + 35 + 4);
+    EXPECT_EQ(L.CharPosToX(taRightJustify, 12, W), 12 + 35 + 80 - 30 - 2);
+    EXPECT_EQ(L.CharPosToX(taCenter, 12, W), 12 + 35 + 25 + 2);
+    // Back again: the x of each position maps to that position.
+    for (TAlignment A : {taLeftJustify, taRightJustify, taCenter}) {
+        for (int i = 0; i <= 5; ++i) {
+            SCOPED_TRACE(testing::Message() << "align " << int(A) << " pos " << i);
+            EXPECT_EQ(L.XToCharPos(A, L.CharPosToX(A, 6 * i, W), W, 5), i);
+        }
+        EXPECT_EQ(L.XToCharPos(A, 0, W, 5), 0);     // left of the text
+        EXPECT_EQ(L.XToCharPos(A, 500, W, 5), 5);   // right of it
+        EXPECT_EQ(L.XToCharPos(A, 60, 0, 0), 0);    // empty text
+    }
+    EXPECT_EQ(L.XToCharPos(taLeftJustify, 45, 3, 5), 3); // average width 0 counts as 1
+    EXPECT_EQ(L.XToCharPos(taLeftJustify, 35 + 3 + 11, 11, 5), 5); // never beyond the text
+    // The caret column sits one pixel left of the character's x.
+    EXPECT_EQ(L.CaretColumn(taLeftJustify, 12, W) + 35, L.CharPosToX(taLeftJustify, 12, W) - 1);
+    EXPECT_EQ(L.CaretColumn(taRightJustify, 12, W) + 35, L.CharPosToX(taRightJustify, 12, W) - 1);
+    EXPECT_EQ(L.CaretColumn(taCenter, 12, W) + 35, L.CharPosToX(taCenter, 12, W) - 1);
+}
+
+TEST(NumIO2Layout, AreasAndHitTests)
+{
+    TNumIO2Layout L;
+    L.GaugeVisible = true;
+    L.ButVisible = true; // ButHeight 28, e = 35 + 80 + 3 = 118
+    EXPECT_EQ(L.GaugeStrip(), 12);
+    EXPECT_TRUE(L.InTextRow(1));
+    EXPECT_TRUE(L.InTextRow(15));
+    EXPECT_FALSE(L.InTextRow(16));
+    EXPECT_FALSE(L.OnGauge(50, 16));
+    EXPECT_TRUE(L.OnGauge(50, 17));
+    EXPECT_TRUE(L.OnGauge(35, 20));
+    EXPECT_TRUE(L.OnGauge(117, 20));
+    EXPECT_FALSE(L.OnGauge(34, 20));
+    EXPECT_FALSE(L.OnGauge(118, 20));
+    EXPECT_TRUE(L.OnGaugeDrag(34, 16));
+    EXPECT_TRUE(L.OnGaugeDrag(118, 27));
+    EXPECT_FALSE(L.OnGaugeDrag(119, 20));
+    EXPECT_FALSE(L.OnSpinButtons(118, 5));
+    EXPECT_TRUE(L.OnSpinButtons(119, 1));
+    EXPECT_TRUE(L.OnSpinButtons(135, 27));
+    EXPECT_FALSE(L.OnSpinButtons(136, 5));
+    EXPECT_FALSE(L.OnSpinButtons(120, 0));
+    EXPECT_TRUE(L.OnUpperButton(14));
+    EXPECT_FALSE(L.OnUpperButton(15));
+    L.ButVisible = false;
+    EXPECT_FALSE(L.OnSpinButtons(120, 5));
+    EXPECT_EQ(L.MouseAreaCode(35), 0);
+    EXPECT_EQ(L.MouseAreaCode(36), 1);
+    EXPECT_EQ(L.MouseAreaCode(115), 1);
+    EXPECT_EQ(L.MouseAreaCode(116), 2);
+}
+
+TEST(NumIO2Layout, Rectangles)
+{
+    TNumIO2Layout L;
+    L.GaugeVisible = true;
+    EXPECT_EQ(L.TextBoxRect(false).Right, 117);
+    EXPECT_EQ(L.TextBoxRect(false).Bottom, 16);
+    EXPECT_EQ(L.TextBoxRect(true).Bottom, 15);
+    EXPECT_EQ(L.NumberClipRect().Left, 38);
+    EXPECT_EQ(L.NumberClipRect().Right, 114);
+    EXPECT_EQ(L.NumberClipRect().Bottom, 13);
+    EXPECT_EQ(L.GaugeRect().Top, 19);
+    EXPECT_EQ(L.GaugeRect().Bottom, 27);
+    EXPECT_EQ(L.GaugeRect().Right, 117);
+    L.ButHeight = 21;
+    EXPECT_EQ(L.ButtonsRect().Bottom, 19);
+    EXPECT_EQ(L.ButtonsMiddleY(), 9);
+    EXPECT_EQ(L.ButtonsRect().Width(), 19);
+    EXPECT_EQ(L.LeftCaptionX(taLeftJustify, 20), 7);
+    EXPECT_EQ(L.LeftCaptionX(taRightJustify, 20), 10);
+    EXPECT_EQ(L.LeftCaptionX(taCenter, 20), 7);
+    EXPECT_EQ(L.RightCaptionX(taLeftJustify, 20), 122);
+    EXPECT_EQ(L.RightCaptionX(taRightJustify, 20), 134);
+    EXPECT_EQ(L.RightCaptionX(taCenter, 20), (160 - 115 - 20) / 2 + 116);
+    L.ButVisible = true;
+    EXPECT_EQ(L.RightCaptionX(taLeftJustify, 20), 143);
+    EXPECT_EQ(L.TextTop(13), (28 - 12 - 13) / 2);
+}
+
+TEST(NumIO2Arithmetic, SpinButtonsWithAndWithoutPivots)
+{
+    const TDoubleArray Pivots{0, 10, 20};
+    const struct
+    {
+        double Value;
+        bool Up;
+        double Result;
+    } Cases[] = {
+        {12, true, 20}, {12, false, 10}, {10, true, 20}, {10, false, 0}, {8, true, 10}, {8, false, 0},
+        {20, true, 20}, {0, false, 0},   {10.005, true, 20},  {9.995, false, 0}, // within eps of a pivot
+        {15, true, 20}, // a tie picks the first pivot (10), then steps up
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(testing::Message() << C.Value << (C.Up ? " up" : " down"));
+        EXPECT_EQ(SpinStepValue(C.Value, C.Up, 1.0, 0.0, 15.0, Pivots, 2), C.Result);
+    }
+    EXPECT_EQ(SpinStepValue(999.5, true, 1.0, 0.0, 1000.0, {}, 2), 1000.0);
+    EXPECT_EQ(SpinStepValue(0.5, false, 1.0, 0.0, 1000.0, {}, 2), 0.0);
+    EXPECT_EQ(SpinStepValue(5.0, true, 2.5, 0.0, 1000.0, {}, 2), 7.5);
+    EXPECT_EQ(SpinStepValue(5.0, true, 1.0, 0.0, 1000.0, {42.0}, 2), 42.0);
+}
+
+TEST(NumIO2Arithmetic, GaugeValuesAndFill)
+{
+    EXPECT_EQ(GaugeValueAt(35, 35, 82, 0.0, 1000.0, {}), 0.0);
+    EXPECT_EQ(GaugeValueAt(117, 35, 82, 0.0, 1000.0, {}), 1000.0);
+    EXPECT_DOUBLE_EQ(GaugeValueAt(76, 35, 82, 0.0, 1000.0, {}), 500.0);
+    EXPECT_EQ(GaugeValueAt(34, 35, 82, 0.0, 1000.0, {}), 0.0);     // clamped
+    EXPECT_EQ(GaugeValueAt(118, 35, 82, 0.0, 1000.0, {}), 1000.0);
+    EXPECT_EQ(GaugeValueAt(60, 35, 82, 0.0, 1000.0, {0, 250, 500}), 250.0);
+    EXPECT_EQ(GaugeValueAt(60, 35, 82, 0.0, 1000.0, {2000}), 1000.0); // snapped, then clamped
+    EXPECT_EQ(GaugeValueAt(100, 35, 82, 0.0, 1000.0, {300}), 300.0);  // one entry always wins
+    EXPECT_EQ(GaugeValueAt(55, 35, 80, 0.0, 100.0, {0, 50}), 0.0);    // 25: tie, the first wins
+
+    EXPECT_EQ(GaugeFillWidth(500.0, 0.0, 1000.0, 82), 41);
+    EXPECT_EQ(GaugeFillWidth(-5.0, 0.0, 1000.0, 82), 0);
+    EXPECT_EQ(GaugeFillWidth(5000.0, 0.0, 1000.0, 82), 82);
+    EXPECT_EQ(GaugeFillWidth(3.0, 3.0, 3.0, 82), 82);      // equal bounds: full
+    EXPECT_EQ(GaugeFillWidth(0.25, 0.0, 1.0, 10), 2);      // 2.5 rounds to even
+    EXPECT_EQ(GaugeFillWidth(0.35, 0.0, 1.0, 10), 4);
+}
