@@ -3,7 +3,10 @@
 #pragma once
 
 #include <vok/Vok_basetypes.h>
+#include <vok/Vok_bitfld.h>
 #include <vok/Vok_colorconst.h>
-#include <vok/Vok_system.h>
-#include <vok/Vok_strings.h>
+#include <vok/Vok_colors.h>
+#include <vok/Vok_names.h>
 #include <vok/Vok_stringarray.h>
+#include <vok/Vok_strings.h>
+#include <vok/Vok_system.h>
