@@ -119,6 +119,22 @@ int TGridAxis::BorderAt(int Pos, int First, int ClientExtent, int Tolerance) con
     return Found;
 }
 
+std::vector<TAxisCell> TGridAxis::VisibleCells(int First, int ClientExtent) const
+{
+    std::vector<TAxisCell> Cells;
+    const int Fixed = GetFixedCount();
+    int Pos = 0;
+    auto Add = [&](int I) {
+        Cells.push_back({I, {Pos, Pos + GetExtent(I)}});
+        Pos += GetExtent(I) + FLineWidth;
+    };
+    for (int I = 0; I < Fixed && Pos < ClientExtent; ++I)
+        Add(I);
+    for (int I = std::max(First, Fixed); I < FCount && Pos < ClientExtent; ++I)
+        Add(I);
+    return Cells;
+}
+
 int TGridAxis::LastVisible(int First, int ClientExtent) const
 {
     const int Fixed = GetFixedCount();
@@ -251,6 +267,41 @@ TGridCoord TGridLayout::MaxTopLeft() const
 TGridCoord TGridLayout::ClampTopLeft(TGridCoord Value) const
 {
     return {Cols.ClampFirst(Value.X, ClientWidth), Rows.ClampFirst(Value.Y, ClientHeight)};
+}
+
+namespace {
+int GridEnd(const TGridAxis& Axis, int First, int ClientExtent)
+{
+    const int Last = Axis.LastVisible(First, ClientExtent);
+    if (Last < 0)
+        return 0;
+    return std::min(ClientExtent, Axis.CellSpan(Last, First, ClientExtent).End + Axis.GetLineWidth());
+}
+} // namespace
+
+int TGridLayout::GridWidth() const
+{
+    return GridEnd(Cols, TopLeft.X, ClientWidth);
+}
+
+int TGridLayout::GridHeight() const
+{
+    return GridEnd(Rows, TopLeft.Y, ClientHeight);
+}
+
+TGridScrollBars NeededScrollBars(const TGridLayout& Layout, int AreaWidth, int AreaHeight, int BarExtent,
+                                 TScrollStyle Style)
+{
+    const bool HorzAllowed = Style == ssHorizontal || Style == ssBoth;
+    const bool VertAllowed = Style == ssVertical || Style == ssBoth;
+    auto Overflows = [](const TGridAxis& A, int Extent) { return A.MaxFirst(Extent) > A.GetFixedCount(); };
+    TGridScrollBars Bars;
+    // Two rounds: a bar that appears narrows the other axis.
+    for (int Round = 0; Round < 2; ++Round) {
+        Bars.Vertical = VertAllowed && Overflows(Layout.Rows, AreaHeight - (Bars.Horizontal ? BarExtent : 0));
+        Bars.Horizontal = HorzAllowed && Overflows(Layout.Cols, AreaWidth - (Bars.Vertical ? BarExtent : 0));
+    }
+    return Bars;
 }
 
 } // namespace vok

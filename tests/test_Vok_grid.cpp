@@ -256,3 +256,43 @@ TEST(GridNavigation, KeysTheGridLeavesAlone)
     EXPECT_FALSE(GridKeyMove(65, {}, L, {3, 5}, {}).Handled);
     EXPECT_FALSE(GridKeyMove(13, {}, L, {3, 5}, {}).Handled);
 }
+
+TEST(GridLayout, CellsInViewAndGridExtent)
+{
+    TGridLayout L = SampleLayout();
+    L.TopLeft = {4, 100};
+    const std::vector<TAxisCell> Cols = L.Cols.VisibleCells(L.TopLeft.X, L.ClientWidth);
+    ASSERT_EQ(Cols.size(), 7u); // 0, 1, then 4..8
+    EXPECT_EQ(Cols[1].Index, 1);
+    EXPECT_EQ(Cols[2].Index, 4);
+    EXPECT_EQ(Cols[2].Span, (TAxisSpan{72, 142}));
+    EXPECT_EQ(Cols.back().Index, 8);
+    EXPECT_EQ(L.GridWidth(), 300); // the last column runs past the area
+    L.Cols.SetCount(6);
+    L.TopLeft = L.ClampTopLeft(L.TopLeft); // all six fit: back to column 2
+    EXPECT_EQ(L.TopLeft.X, 2);
+    EXPECT_EQ(L.GridWidth(), 296); // column 5 ends at 295, its line at 296
+}
+
+TEST(GridLayout, ScrollBarsFollowTheContent)
+{
+    TGridLayout L = SampleLayout();
+    L.Rows.SetCount(8); // 38 + 6 x 19 = 152 pixels
+    L.Cols.SetCount(5); // 72 + 51 + 51 + 71 = 245 pixels
+    struct Case { int Width, Height; TScrollStyle Style; TGridScrollBars Expected; };
+    const Case Cases[] = {
+        {300, 200, ssBoth, {false, false}},
+        {300, 140, ssBoth, {false, true}},
+        {240, 200, ssBoth, {true, false}},
+        {240, 140, ssBoth, {true, true}},
+        {240, 140, ssVertical, {false, true}},
+        {240, 140, ssNone, {false, false}},
+        // The horizontal bar takes 16 pixels and the rows no longer fit.
+        {240, 160, ssBoth, {true, true}},
+        // The vertical bar takes 16 pixels and the columns no longer fit.
+        {250, 140, ssBoth, {true, true}},
+        {262, 140, ssBoth, {false, true}},
+    };
+    for (const Case& C : Cases)
+        EXPECT_EQ(NeededScrollBars(L, C.Width, C.Height, 16, C.Style), C.Expected) << C.Width << "x" << C.Height;
+}

@@ -20,6 +20,13 @@ struct TAxisSpan
     friend bool operator==(const TAxisSpan&, const TAxisSpan&) = default;
 };
 
+// A cell along one axis and its pixels.
+struct TAxisCell
+{
+    int Index = 0;
+    TAxisSpan Span;
+};
+
 // One axis of a grid: the columns with their widths or the rows with their
 // heights. The first FixedCount cells are fixed (always shown at the start);
 // the others scroll, First being the first scrollable cell shown. Every cell
@@ -58,6 +65,9 @@ public:
     // last such cell, so a cell sized down to nothing can be grabbed again);
     // -1 when there is none.
     int BorderAt(int Pos, int First, int ClientExtent, int Tolerance) const;
+    // The cells in view in drawing order: the fixed ones, then the
+    // scrollable ones from First, each at least partly inside the client.
+    std::vector<TAxisCell> VisibleCells(int First, int ClientExtent) const;
     // The last cell at least partly inside the client extent.
     int LastVisible(int First, int ClientExtent) const;
     // The last scrollable cell shown in full from First; First - 1 when none is.
@@ -106,6 +116,24 @@ public:
     int VisibleRowCount() const;
     TGridCoord MaxTopLeft() const;
     TGridCoord ClampTopLeft(TGridCoord Value) const;
+    // The right (bottom) end of the last cell in view, its line included,
+    // limited to the cell area.
+    int GridWidth() const;
+    int GridHeight() const;
 };
+
+struct TGridScrollBars
+{
+    bool Horizontal = false;
+    bool Vertical = false;
+    friend bool operator==(const TGridScrollBars&, const TGridScrollBars&) = default;
+};
+
+// Which scroll bars a grid with an area of AreaWidth x AreaHeight pixels
+// shows: a bar that Style allows, when the scrollable cells along its axis do
+// not all fit. A bar takes BarExtent pixels from the other axis, which may
+// make that one need its bar too.
+VOK_EXPORT TGridScrollBars NeededScrollBars(const TGridLayout& Layout, int AreaWidth, int AreaHeight, int BarExtent,
+                                            TScrollStyle Style);
 
 } // namespace vok
