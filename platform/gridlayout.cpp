@@ -137,18 +137,8 @@ std::vector<TAxisCell> TGridAxis::VisibleCells(int First, int ClientExtent) cons
 
 int TGridAxis::LastVisible(int First, int ClientExtent) const
 {
-    const int Fixed = GetFixedCount();
-    int Pos = 0;
-    int Last = -1;
-    for (int I = 0; I < Fixed && Pos < ClientExtent; ++I) {
-        Last = I;
-        Pos += GetExtent(I) + FLineWidth;
-    }
-    for (int I = std::max(First, Fixed); I < FCount && Pos < ClientExtent; ++I) {
-        Last = I;
-        Pos += GetExtent(I) + FLineWidth;
-    }
-    return Last;
+    const std::vector<TAxisCell> Cells = VisibleCells(First, ClientExtent);
+    return Cells.empty() ? -1 : Cells.back().Index;
 }
 
 int TGridAxis::LastFullyVisible(int First, int ClientExtent) const
