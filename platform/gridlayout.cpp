@@ -141,19 +141,24 @@ int TGridAxis::LastVisible(int First, int ClientExtent) const
     return Cells.empty() ? -1 : Cells.back().Index;
 }
 
+int TGridAxis::FitRun(int Start, int Step, int Stop, int Room) const
+{
+    int Last = Start - Step;
+    int Used = 0;
+    for (int I = Start; Step > 0 ? I <= Stop : I >= Stop; I += Step) {
+        Used += GetExtent(I);
+        if (Used > Room)
+            break;
+        Last = I;
+        Used += FLineWidth;
+    }
+    return Last;
+}
+
 int TGridAxis::LastFullyVisible(int First, int ClientExtent) const
 {
     First = std::max(First, GetFixedCount());
-    int Pos = FixedBoundary();
-    int Last = First - 1;
-    for (int I = First; I < FCount; ++I) {
-        Pos += GetExtent(I);
-        if (Pos > ClientExtent)
-            break;
-        Last = I;
-        Pos += FLineWidth;
-    }
-    return Last;
+    return FitRun(First, 1, FCount - 1, ClientExtent - FixedBoundary());
 }
 
 int TGridAxis::VisibleCount(int First, int ClientExtent) const
@@ -164,18 +169,8 @@ int TGridAxis::VisibleCount(int First, int ClientExtent) const
 
 int TGridAxis::MaxFirst(int ClientExtent) const
 {
-    const int Fixed = GetFixedCount();
-    const int Room = ClientExtent - FixedBoundary();
-    int Result = FCount - 1;
-    int Used = 0;
-    for (int I = FCount - 1; I >= Fixed; --I) {
-        Used += GetExtent(I);
-        if (Used > Room)
-            break;
-        Result = I;
-        Used += FLineWidth;
-    }
-    return Result;
+    const int First = FitRun(FCount - 1, -1, GetFixedCount(), ClientExtent - FixedBoundary());
+    return std::min(First, FCount - 1);
 }
 
 int TGridAxis::ClampFirst(int First, int ClientExtent) const
@@ -192,17 +187,8 @@ int TGridAxis::ScrollToShow(int Index, int First, int ClientExtent) const
         return Index;
     if (Index <= LastFullyVisible(First, ClientExtent))
         return First;
-    // Walk back from Index while the cells still fit behind the fixed ones.
-    const int Room = ClientExtent - FixedBoundary();
-    int Result = Index;
-    int Used = GetExtent(Index);
-    for (int I = Index - 1; I >= Fixed; --I) {
-        Used += FLineWidth + GetExtent(I);
-        if (Used > Room)
-            break;
-        Result = I;
-    }
-    return Result;
+    const int Result = FitRun(Index, -1, Fixed, ClientExtent - FixedBoundary());
+    return std::min(Result, Index);
 }
 
 TGridLayout::TGridLayout()

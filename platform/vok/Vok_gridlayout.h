@@ -82,6 +82,11 @@ public:
     int ScrollToShow(int Index, int First, int ClientExtent) const;
 
 private:
+    // Walks from Start towards Stop in steps of Step (1 or -1) while the
+    // cells and the lines between them fit in Room pixels; the last cell
+    // that fits, Start - Step when none does.
+    int FitRun(int Start, int Step, int Stop, int Room) const;
+
     int FCount;
     int FRequestedFixed;
     int FDefaultExtent;
