@@ -30,6 +30,14 @@ struct TRect
 
 using TGridCoord = TPoint;
 
+// A width and height, as text extents are measured.
+struct TSize
+{
+    int cx = 0;
+    int cy = 0;
+    friend bool operator==(const TSize&, const TSize&) = default;
+};
+
 inline TPoint Point(int X, int Y) { return {X, Y}; }
 inline TRect Rect(int Left, int Top, int Right, int Bottom) { return {Left, Top, Right, Bottom}; }
 inline TRect Bounds(int Left, int Top, int Width, int Height) { return {Left, Top, Left + Width, Top + Height}; }

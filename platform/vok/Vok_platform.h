@@ -4,6 +4,7 @@
 
 #include <vok/Vok_base.h>
 #include <vok/Vok_geometry.h>
+#include <vok/Vok_graphics.h>
 #include <vok/Vok_gridlayout.h>
 #include <vok/Vok_gridnav.h>
 #include <vok/Vok_gridtypes.h>

@@ -1,0 +1,862 @@
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_canvas.h>
+#include <vok/Vok_colors.h>
+#include <vok/Vok_rounding.h>
+
+#include "raster.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+namespace vok {
+
+namespace {
+
+constexpr quint32 AlphaBits = 0xFF000000u;
+constexpr quint32 ColorBits = 0x00FFFFFFu;
+constexpr QImage::Format CanvasFormat = QImage::Format_ARGB32_Premultiplied;
+
+quint32 CombinePen(TPenMode Mode, quint32 Dest, quint32 Color)
+{
+    switch (Mode) {
+    case pmBlack:
+        return AlphaBits;
+    case pmWhite:
+        return 0xFFFFFFFFu;
+    case pmNop:
+        return Dest;
+    case pmNot:
+        return Dest ^ ColorBits;
+    case pmCopy:
+        return Color;
+    case pmNotCopy:
+        return Color ^ ColorBits;
+    case pmMask:
+        return Dest & (Color | AlphaBits);
+    case pmMerge:
+        return Dest | (Color & ColorBits);
+    case pmXor:
+        return Dest ^ (Color & ColorBits);
+    }
+    return Color;
+}
+
+void CombineRow(TCopyMode Mode, quint32* Dest, const quint32* Source, int Count)
+{
+    switch (Mode) {
+    case cmSrcCopy:
+        std::memcpy(Dest, Source, size_t(Count) * sizeof(quint32));
+        return;
+    case cmSrcAnd:
+        for (int I = 0; I < Count; ++I)
+            Dest[I] &= Source[I];
+        return;
+    case cmSrcPaint:
+        for (int I = 0; I < Count; ++I)
+            Dest[I] |= Source[I];
+        return;
+    case cmSrcInvert:
+        for (int I = 0; I < Count; ++I)
+            Dest[I] ^= Source[I] & ColorBits;
+        return;
+    case cmDstInvert:
+        for (int I = 0; I < Count; ++I)
+            Dest[I] ^= ColorBits;
+        return;
+    case cmNotSrcCopy:
+        for (int I = 0; I < Count; ++I)
+            Dest[I] = Source[I] ^ ColorBits;
+        return;
+    case cmBlackness:
+        std::fill_n(Dest, Count, AlphaBits);
+        return;
+    case cmWhiteness:
+        std::fill_n(Dest, Count, 0xFFFFFFFFu);
+        return;
+    }
+}
+
+TRect Intersect(const TRect& A, const TRect& B)
+{
+    TRect R{std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right), std::min(A.Bottom, B.Bottom)};
+    if (R.IsEmpty())
+        return {};
+    return R;
+}
+
+TRect Normalized(int X1, int Y1, int X2, int Y2)
+{
+    return {std::min(X1, X2), std::min(Y1, Y2), std::max(X1, X2), std::max(Y1, Y2)};
+}
+
+TRect Inflated(const TRect& R, int D)
+{
+    return {R.Left - D, R.Top - D, R.Right + D, R.Bottom + D};
+}
+
+// Direct pixel access to the canvas image within the clip rectangle.
+class PixelTarget
+{
+public:
+    PixelTarget(QImage& Image, TRect Clip)
+        : FBits(Image.bits())
+        , FStride(Image.bytesPerLine())
+        , FClip(Clip)
+    {
+    }
+
+    const TRect& Clip() const { return FClip; }
+    quint32* Row(int Y) const { return reinterpret_cast<quint32*>(FBits + qsizetype(Y) * FStride); }
+
+    void Plot(int X, int Y, quint32 Color, TPenMode Mode) const
+    {
+        if (!FClip.Contains({X, Y}))
+            return;
+        quint32& P = Row(Y)[X];
+        P = CombinePen(Mode, P, Color);
+    }
+
+    // Pixels [X1, X2) of row Y.
+    void Span(int Y, int X1, int X2, quint32 Color, TPenMode Mode) const
+    {
+        if (Y < FClip.Top || Y >= FClip.Bottom)
+            return;
+        X1 = std::max(X1, FClip.Left);
+        X2 = std::min(X2, FClip.Right);
+        if (X2 <= X1)
+            return;
+        quint32* P = Row(Y) + X1;
+        if (Mode == pmCopy) {
+            std::fill_n(P, X2 - X1, Color);
+            return;
+        }
+        for (int I = 0; I < X2 - X1; ++I)
+            P[I] = CombinePen(Mode, P[I], Color);
+    }
+
+    void Box(const TRect& R, quint32 Color, TPenMode Mode) const
+    {
+        const int Top = std::max(R.Top, FClip.Top);
+        const int Bottom = std::min(R.Bottom, FClip.Bottom);
+        for (int Y = Top; Y < Bottom; ++Y)
+            Span(Y, R.Left, R.Right, Color, Mode);
+    }
+
+private:
+    uchar* FBits;
+    qsizetype FStride;
+    TRect FClip;
+};
+
+// Cell states of a figure mask.
+enum : quint8 { mkOutside = 0, mkInside = 1, mkOutline = 2, mkOutlineGap = 3 };
+
+// The pixels of one figure over a box: inside (brush), outline (pen) and
+// outline gaps of a dashed pen (neither). Each pixel is painted once, so the
+// combining pen modes work on the figure as a whole.
+class FigureMask
+{
+public:
+    explicit FigureMask(TRect Box)
+        : FBox(Box)
+        , FCells(Box.IsEmpty() ? 0 : size_t(Box.Width()) * size_t(Box.Height()), mkOutside)
+    {
+    }
+
+    const TRect& Box() const { return FBox; }
+    bool Empty() const { return FCells.empty(); }
+
+    quint8 Get(int X, int Y) const
+    {
+        if (!FBox.Contains({X, Y}))
+            return mkOutside;
+        return FCells[Index(X, Y)];
+    }
+    void Set(int X, int Y, quint8 V)
+    {
+        if (FBox.Contains({X, Y}))
+            FCells[Index(X, Y)] = V;
+    }
+    quint8* Row(int Y) { return FCells.data() + size_t(Y - FBox.Top) * size_t(FBox.Width()); }
+
+    // Marks as outline every inside pixel with a 4-neighbour outside.
+    void MarkBoundary()
+    {
+        std::vector<quint8> Result = FCells;
+        for (int Y = FBox.Top; Y < FBox.Bottom; ++Y)
+            for (int X = FBox.Left; X < FBox.Right; ++X) {
+                if (Get(X, Y) != mkInside)
+                    continue;
+                if (Get(X - 1, Y) == mkOutside || Get(X + 1, Y) == mkOutside || Get(X, Y - 1) == mkOutside
+                    || Get(X, Y + 1) == mkOutside)
+                    Result[Index(X, Y)] = mkOutline;
+            }
+        FCells.swap(Result);
+    }
+
+private:
+    size_t Index(int X, int Y) const { return size_t(Y - FBox.Top) * size_t(FBox.Width()) + size_t(X - FBox.Left); }
+
+    TRect FBox;
+    std::vector<quint8> FCells;
+};
+
+// The box a figure's mask needs: the figure's bounds (with room for the pen)
+// within the clip rectangle, one pixel wider for the neighbour test.
+TRect MaskBox(const TRect& Bounds, int PenWidth, const TRect& Clip)
+{
+    return Intersect(Inflated(Bounds, PenWidth + 1), Inflated(Clip, 1));
+}
+
+// Marks as outline the pixels a wide pen's stroke along Path covers.
+void MarkStroke(FigureMask& Mask, const QPainterPath& Path, int PenWidth)
+{
+    const TRect& Box = Mask.Box();
+    QImage Coverage(Box.Width(), Box.Height(), QImage::Format_Grayscale8);
+    Coverage.fill(0);
+    {
+        QPainter P(&Coverage);
+        P.setRenderHint(QPainter::Antialiasing, false);
+        P.translate(-Box.Left, -Box.Top);
+        P.setPen(QPen(Qt::white, PenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        P.setBrush(Qt::NoBrush);
+        P.drawPath(Path);
+    }
+    for (int Y = Box.Top; Y < Box.Bottom; ++Y) {
+        const uchar* Src = Coverage.constScanLine(Y - Box.Top);
+        for (int X = Box.Left; X < Box.Right; ++X)
+            if (Src[X - Box.Left] >= 128)
+                Mask.Set(X, Y, mkOutline);
+    }
+}
+
+void PaintMask(const PixelTarget& Target, FigureMask& Mask, const TPen& Pen, const TBrush& Brush)
+{
+    const bool UsePen = Pen.GetStyle() != psClear;
+    const bool UseBrush = Brush.GetStyle() == bsSolid;
+    const quint32 PenPixel = ColorToPixel(Pen.GetColor());
+    const quint32 BrushPixel = ColorToPixel(Brush.GetColor());
+    const TPenMode Mode = Pen.GetMode();
+    const TRect Area = Intersect(Mask.Box(), Target.Clip());
+    for (int Y = Area.Top; Y < Area.Bottom; ++Y) {
+        const quint8* Cells = Mask.Row(Y) - Mask.Box().Left;
+        int X = Area.Left;
+        while (X < Area.Right) {
+            const quint8 Kind = Cells[X];
+            int End = X + 1;
+            while (End < Area.Right && Cells[End] == Kind)
+                ++End;
+            if (Kind == mkInside && UseBrush)
+                Target.Span(Y, X, End, BrushPixel, Mode);
+            else if (Kind == mkOutline && UsePen)
+                Target.Span(Y, X, End, PenPixel, Mode);
+            X = End;
+        }
+    }
+}
+
+// Pixel centre of a figure coordinate, for paths handed to Qt.
+QPointF Centre(TPoint P)
+{
+    return {P.X + 0.5, P.Y + 0.5};
+}
+
+// Box of a figure's wide-pen stroke: inset by half the pen so the stroke
+// stays inside the bounding box.
+QRectF StrokeBox(const TRect& Box, int PenWidth)
+{
+    const double Half = PenWidth / 2.0;
+    return QRectF(Box.Left + Half, Box.Top + Half, std::max(0.0, Box.Width() - 2 * Half),
+        std::max(0.0, Box.Height() - 2 * Half));
+}
+
+// Marks the filled ellipse of Box, limited to the sweep when Sweep is set.
+struct Sweep
+{
+    double Start;
+    double End;
+};
+
+void MarkEllipse(FigureMask& Mask, const TRect& Box, const Sweep* Part)
+{
+    const TRect& M = Mask.Box();
+    const double CX = (double(Box.Left) + Box.Right) / 2.0;
+    const double CY = (double(Box.Top) + Box.Bottom) / 2.0;
+    for (int Y = std::max(M.Top, Box.Top); Y < std::min(M.Bottom, Box.Bottom); ++Y) {
+        const raster::RowSpan S = raster::EllipseRow(Box, Y);
+        for (int X = std::max(S.X1, M.Left); X < std::min(S.X2, M.Right); ++X)
+            if (!Part || raster::InSweep(raster::ScreenAngle(CX, CY, X + 0.5, Y + 0.5), Part->Start, Part->End))
+                Mask.Set(X, Y, mkInside);
+    }
+}
+
+Sweep SweepOf(const TRect& Box, int X3, int Y3, int X4, int Y4)
+{
+    const double CX = (double(Box.Left) + Box.Right) / 2.0;
+    const double CY = (double(Box.Top) + Box.Bottom) / 2.0;
+    // The rays run through the centres of the given pixels.
+    return {raster::ScreenAngle(CX, CY, X3 + 0.5, Y3 + 0.5), raster::ScreenAngle(CX, CY, X4 + 0.5, Y4 + 0.5)};
+}
+
+double Degrees(double Radians)
+{
+    return Radians * 180.0 / std::numbers::pi;
+}
+
+// Qt's sweep (degrees, counterclockwise) of a canvas sweep.
+double SweepDegrees(const Sweep& S)
+{
+    double D = Degrees(S.End - S.Start);
+    if (D <= 0)
+        D += 360.0;
+    return D;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- set-up
+
+TCanvas::TCanvas(QImage* Image, QObject* AOwner)
+    : QObject(AOwner)
+    , FPen(new TPen(this))
+    , FBrush(new TBrush(this))
+    , FFont(new TFont(this))
+{
+    SetImage(Image);
+}
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::SetImage(QImage* Image)
+{
+    FImage = Image;
+    FClipSet = false;
+    Ready();
+}
+
+bool TCanvas::Ready()
+{
+    if (!FImage || FImage->isNull())
+        return false;
+    if (FImage->format() != CanvasFormat)
+        FImage->convertTo(CanvasFormat);
+    return true;
+}
+
+int TCanvas::Width() const
+{
+    return FImage ? FImage->width() : 0;
+}
+
+int TCanvas::Height() const
+{
+    return FImage ? FImage->height() : 0;
+}
+
+TRect TCanvas::GetClipRect() const
+{
+    const TRect Whole{0, 0, Width(), Height()};
+    return FClipSet ? Intersect(FClipRect, Whole) : Whole;
+}
+
+void TCanvas::SetClipRect(TRect Value)
+{
+    FClipRect = Value;
+    FClipSet = true;
+}
+
+void TCanvas::ResetClipRect()
+{
+    FClipSet = false;
+}
+
+void TCanvas::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TCanvas::SetPenPos(TPoint Value)
+{
+    FPenPos = Value;
+    FDashPhase = 0;
+}
+
+// ---------------------------------------------------------------- lines
+
+void TCanvas::MoveTo(int X, int Y)
+{
+    SetPenPos({X, Y});
+}
+
+void TCanvas::LineTo(int X, int Y)
+{
+    const TPoint From = FPenPos;
+    FPenPos = {X, Y};
+    if (!Ready() || FPen->GetStyle() == psClear)
+        return;
+    const PixelTarget Target(*FImage, GetClipRect());
+    if (FPen->GetWidth() == 1) {
+        const quint32 Color = ColorToPixel(FPen->GetColor());
+        const TPenMode Mode = FPen->GetMode();
+        const TPenStyle Style = FPen->GetStyle();
+        raster::ForEachLinePoint(From, {X, Y}, false, [&](int PX, int PY) {
+            if (raster::DashOn(Style, FDashPhase++))
+                Target.Plot(PX, PY, Color, Mode);
+        });
+    } else {
+        QPainterPath Path(Centre(From));
+        Path.lineTo(Centre({X, Y}));
+        FigureMask Mask(MaskBox(Normalized(From.X, From.Y, X, Y), FPen->GetWidth(), Target.Clip()));
+        if (Mask.Empty())
+            return;
+        MarkStroke(Mask, Path, FPen->GetWidth());
+        PaintMask(Target, Mask, *FPen, *FBrush);
+    }
+    Changed();
+}
+
+void TCanvas::Polyline(const QList<TPoint>& Points)
+{
+    if (Points.isEmpty())
+        return;
+    const TPoint Saved = FPenPos;
+    if (FPen->GetWidth() == 1 || Points.size() < 2) {
+        MoveTo(Points[0].X, Points[0].Y);
+        for (qsizetype I = 1; I < Points.size(); ++I)
+            LineTo(Points[I].X, Points[I].Y);
+    } else if (Ready() && FPen->GetStyle() != psClear) {
+        // One stroke, so the joins of a wide pen are painted once.
+        QPainterPath Path(Centre(Points[0]));
+        TRect Bounds{Points[0].X, Points[0].Y, Points[0].X + 1, Points[0].Y + 1};
+        for (qsizetype I = 1; I < Points.size(); ++I) {
+            Path.lineTo(Centre(Points[I]));
+            Bounds = {std::min(Bounds.Left, Points[I].X), std::min(Bounds.Top, Points[I].Y),
+                std::max(Bounds.Right, Points[I].X + 1), std::max(Bounds.Bottom, Points[I].Y + 1)};
+        }
+        const PixelTarget Target(*FImage, GetClipRect());
+        FigureMask Mask(MaskBox(Bounds, FPen->GetWidth(), Target.Clip()));
+        if (!Mask.Empty()) {
+            MarkStroke(Mask, Path, FPen->GetWidth());
+            PaintMask(Target, Mask, *FPen, *FBrush);
+            Changed();
+        }
+    }
+    FPenPos = Saved;
+}
+
+// ---------------------------------------------------------------- figures
+
+void TCanvas::Polygon(const QList<TPoint>& Points)
+{
+    if (Points.isEmpty() || !Ready())
+        return;
+    TRect Bounds{Points[0].X, Points[0].Y, Points[0].X + 1, Points[0].Y + 1};
+    for (const TPoint& P : Points)
+        Bounds = {std::min(Bounds.Left, P.X), std::min(Bounds.Top, P.Y), std::max(Bounds.Right, P.X + 1),
+            std::max(Bounds.Bottom, P.Y + 1)};
+    const PixelTarget Target(*FImage, GetClipRect());
+    FigureMask Mask(MaskBox(Bounds, FPen->GetWidth(), Target.Clip()));
+    if (Mask.Empty())
+        return;
+    const TRect& M = Mask.Box();
+    for (int Y = M.Top; Y < M.Bottom; ++Y)
+        for (const raster::RowSpan& S : raster::PolygonRow(Points, Y))
+            for (int X = std::max(S.X1, M.Left); X < std::min(S.X2, M.Right); ++X)
+                Mask.Set(X, Y, mkInside);
+    if (FPen->GetStyle() != psClear) {
+        if (FPen->GetWidth() == 1) {
+            int Phase = 0;
+            for (qsizetype I = 0; I < Points.size(); ++I)
+                raster::ForEachLinePoint(Points[I], Points[(I + 1) % Points.size()], false, [&](int X, int Y) {
+                    Mask.Set(X, Y, raster::DashOn(FPen->GetStyle(), Phase++) ? mkOutline : mkOutlineGap);
+                });
+        } else {
+            QPainterPath Path(Centre(Points[0]));
+            for (qsizetype I = 1; I < Points.size(); ++I)
+                Path.lineTo(Centre(Points[I]));
+            Path.closeSubpath();
+            MarkStroke(Mask, Path, FPen->GetWidth());
+        }
+    }
+    PaintMask(Target, Mask, *FPen, *FBrush);
+    Changed();
+}
+
+void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
+{
+    if (!Ready())
+        return;
+    const TRect Box = Normalized(X1, Y1, X2, Y2);
+    if (Box.IsEmpty())
+        return;
+    const PixelTarget Target(*FImage, GetClipRect());
+    const TPenMode Mode = FPen->GetMode();
+    const bool UseBrush = FBrush->GetStyle() == bsSolid;
+    const quint32 BrushPixel = ColorToPixel(FBrush->GetColor());
+    if (FPen->GetStyle() == psClear) {
+        if (UseBrush)
+            Target.Box({Box.Left, Box.Top, Box.Right - 1, Box.Bottom - 1}, BrushPixel, Mode);
+        Changed();
+        return;
+    }
+    const quint32 PenPixel = ColorToPixel(FPen->GetColor());
+    const int W = FPen->GetWidth();
+    const TRect Inner{Box.Left + W, Box.Top + W, Box.Right - W, Box.Bottom - W};
+    if (Inner.IsEmpty()) {
+        Target.Box(Box, PenPixel, Mode);
+    } else if (W == 1 && FPen->GetStyle() != psSolid) {
+        // Dashed edges clockwise from the top-left corner, each pixel once.
+        int Phase = 0;
+        const TPoint Corners[4] = {
+            {Box.Left, Box.Top}, {Box.Right - 1, Box.Top}, {Box.Right - 1, Box.Bottom - 1}, {Box.Left, Box.Bottom - 1}};
+        for (int I = 0; I < 4; ++I)
+            raster::ForEachLinePoint(Corners[I], Corners[(I + 1) % 4], false, [&](int X, int Y) {
+                if (raster::DashOn(FPen->GetStyle(), Phase++))
+                    Target.Plot(X, Y, PenPixel, Mode);
+            });
+        if (UseBrush)
+            Target.Box(Inner, BrushPixel, Mode);
+    } else {
+        Target.Box({Box.Left, Box.Top, Box.Right, Inner.Top}, PenPixel, Mode);
+        Target.Box({Box.Left, Inner.Bottom, Box.Right, Box.Bottom}, PenPixel, Mode);
+        Target.Box({Box.Left, Inner.Top, Inner.Left, Inner.Bottom}, PenPixel, Mode);
+        Target.Box({Inner.Right, Inner.Top, Box.Right, Inner.Bottom}, PenPixel, Mode);
+        if (UseBrush)
+            Target.Box(Inner, BrushPixel, Mode);
+    }
+    Changed();
+}
+
+void TCanvas::FillRect(TRect R)
+{
+    if (!Ready() || FBrush->GetStyle() != bsSolid || R.IsEmpty())
+        return;
+    PixelTarget(*FImage, GetClipRect()).Box(R, ColorToPixel(FBrush->GetColor()), pmCopy);
+    Changed();
+}
+
+void TCanvas::FrameRect(TRect R)
+{
+    if (!Ready() || FBrush->GetStyle() != bsSolid || R.IsEmpty())
+        return;
+    const PixelTarget Target(*FImage, GetClipRect());
+    const quint32 Color = ColorToPixel(FBrush->GetColor());
+    Target.Box({R.Left, R.Top, R.Right, R.Top + 1}, Color, pmCopy);
+    if (R.Height() > 1)
+        Target.Box({R.Left, R.Bottom - 1, R.Right, R.Bottom}, Color, pmCopy);
+    Target.Box({R.Left, R.Top + 1, R.Left + 1, R.Bottom - 1}, Color, pmCopy);
+    if (R.Width() > 1)
+        Target.Box({R.Right - 1, R.Top + 1, R.Right, R.Bottom - 1}, Color, pmCopy);
+    Changed();
+}
+
+void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
+{
+    const TRect Box = Normalized(X1, Y1, X2, Y2);
+    if (!Ready() || Box.IsEmpty())
+        return;
+    const PixelTarget Target(*FImage, GetClipRect());
+    FigureMask Mask(MaskBox(Box, 0, Target.Clip()));
+    if (Mask.Empty())
+        return;
+    MarkEllipse(Mask, Box, nullptr);
+    if (FPen->GetStyle() != psClear) {
+        if (FPen->GetWidth() == 1) {
+            Mask.MarkBoundary();
+        } else {
+            QPainterPath Path;
+            Path.addEllipse(StrokeBox(Box, FPen->GetWidth()));
+            MarkStroke(Mask, Path, FPen->GetWidth());
+        }
+    }
+    PaintMask(Target, Mask, *FPen, *FBrush);
+    Changed();
+}
+
+void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
+{
+    const TRect Box = Normalized(X1, Y1, X2, Y2);
+    if (!Ready() || Box.IsEmpty() || FPen->GetStyle() == psClear)
+        return;
+    const PixelTarget Target(*FImage, GetClipRect());
+    FigureMask Mask(MaskBox(Box, 0, Target.Clip()));
+    if (Mask.Empty())
+        return;
+    const Sweep Part = SweepOf(Box, X3, Y3, X4, Y4);
+    if (FPen->GetWidth() == 1) {
+        MarkEllipse(Mask, Box, nullptr);
+        Mask.MarkBoundary();
+        const double CX = (double(Box.Left) + Box.Right) / 2.0;
+        const double CY = (double(Box.Top) + Box.Bottom) / 2.0;
+        const TRect& M = Mask.Box();
+        for (int Y = M.Top; Y < M.Bottom; ++Y)
+            for (int X = M.Left; X < M.Right; ++X) {
+                const quint8 Kind = Mask.Get(X, Y);
+                const bool Keep = Kind == mkOutline
+                    && raster::InSweep(raster::ScreenAngle(CX, CY, X + 0.5, Y + 0.5), Part.Start, Part.End);
+                if (!Keep && Kind != mkOutside)
+                    Mask.Set(X, Y, mkOutside);
+            }
+    } else {
+        QPainterPath Path;
+        const QRectF R = StrokeBox(Box, FPen->GetWidth());
+        Path.arcMoveTo(R, Degrees(Part.Start));
+        Path.arcTo(R, Degrees(Part.Start), SweepDegrees(Part));
+        MarkStroke(Mask, Path, FPen->GetWidth());
+    }
+    PaintMask(Target, Mask, *FPen, *FBrush);
+    Changed();
+}
+
+void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
+{
+    const TRect Box = Normalized(X1, Y1, X2, Y2);
+    if (!Ready() || Box.IsEmpty())
+        return;
+    const PixelTarget Target(*FImage, GetClipRect());
+    FigureMask Mask(MaskBox(Box, 0, Target.Clip()));
+    if (Mask.Empty())
+        return;
+    const Sweep Part = SweepOf(Box, X3, Y3, X4, Y4);
+    MarkEllipse(Mask, Box, &Part);
+    if (FPen->GetStyle() != psClear) {
+        if (FPen->GetWidth() == 1) {
+            Mask.MarkBoundary();
+        } else {
+            const QRectF R = StrokeBox(Box, FPen->GetWidth());
+            QPainterPath Path(R.center());
+            Path.arcTo(R, Degrees(Part.Start), SweepDegrees(Part));
+            Path.closeSubpath();
+            MarkStroke(Mask, Path, FPen->GetWidth());
+        }
+    }
+    PaintMask(Target, Mask, *FPen, *FBrush);
+    Changed();
+}
+
+// ---------------------------------------------------------------- text
+
+namespace {
+// Draws Text with its top-left corner at (X, Y), turned by the font's
+// escapement, on a solid background box when Background is valid.
+void PaintText(QImage& Image, const TRect& Clip, const TFont& Font, int X, int Y, const QString& Text,
+    const QColor& Background)
+{
+    QPainter P(&Image);
+    P.setClipRect(ToQRect(Clip));
+    P.translate(X, Y);
+    if (Font.GetEscapement() != 0)
+        P.rotate(-Font.GetEscapement() / 10.0);
+    const QFontMetrics& M = Font.Metrics();
+    if (Background.isValid())
+        P.fillRect(QRect(0, 0, M.horizontalAdvance(Text), M.height()), Background);
+    P.setFont(Font.ToQFont());
+    P.setPen(ColorToQColor(Font.GetColor()));
+    P.drawText(0, M.ascent(), Text);
+}
+} // namespace
+
+void TCanvas::TextOut(int X, int Y, const QString& Text)
+{
+    const int W = TextWidth(Text);
+    const double Angle = FFont->GetEscapement() / 10.0 * std::numbers::pi / 180.0;
+    FPenPos = {X + Round(W * std::cos(Angle)), Y - Round(W * std::sin(Angle))};
+    if (!Ready() || Text.isEmpty())
+        return;
+    const QColor Background = FBrush->GetStyle() == bsSolid ? ColorToQColor(FBrush->GetColor()) : QColor();
+    PaintText(*FImage, GetClipRect(), *FFont, X, Y, Text, Background);
+    Changed();
+}
+
+void TCanvas::TextRect(TRect R, int X, int Y, const QString& Text)
+{
+    if (!Ready())
+        return;
+    const TRect Clip = Intersect(R, GetClipRect());
+    if (Clip.IsEmpty())
+        return;
+    if (FBrush->GetStyle() == bsSolid)
+        PixelTarget(*FImage, Clip).Box(Clip, ColorToPixel(FBrush->GetColor()), pmCopy);
+    if (!Text.isEmpty())
+        PaintText(*FImage, Clip, *FFont, X, Y, Text, QColor());
+    Changed();
+}
+
+int TCanvas::TextWidth(const QString& Text) const
+{
+    return FFont->Metrics().horizontalAdvance(Text);
+}
+
+int TCanvas::TextHeight(const QString& Text) const
+{
+    Q_UNUSED(Text);
+    return FFont->Metrics().height();
+}
+
+TSize TCanvas::TextExtent(const QString& Text) const
+{
+    return {TextWidth(Text), TextHeight(Text)};
+}
+
+// ---------------------------------------------------------------- copies
+
+void TCanvas::CopyRect(TRect Dest, const TCanvas* Source, TRect SourceRect)
+{
+    if (!Source || !Source->FImage || Source->FImage->isNull())
+        return;
+    if (Source->FImage == FImage && FCopyMode != cmDstInvert) {
+        // Copy out first: source and destination may overlap.
+        const QImage Part = FImage->copy(ToQRect(SourceRect));
+        CopyImageRect(Dest, Part, {0, 0, SourceRect.Width(), SourceRect.Height()});
+        return;
+    }
+    CopyImageRect(Dest, *Source->FImage, SourceRect);
+}
+
+void TCanvas::Draw(int X, int Y, const TBitmap* Bitmap)
+{
+    if (!Bitmap || Bitmap->GetEmpty())
+        return;
+    StretchDraw(Bounds(X, Y, Bitmap->GetWidth(), Bitmap->GetHeight()), Bitmap);
+}
+
+void TCanvas::StretchDraw(TRect Dest, const TBitmap* Bitmap)
+{
+    if (!Bitmap || Bitmap->GetEmpty())
+        return;
+    CopyRect(Dest, Bitmap->GetCanvas(), {0, 0, Bitmap->GetWidth(), Bitmap->GetHeight()});
+}
+
+void TCanvas::CopyImageRect(TRect Dest, const QImage& Source, TRect SourceRect)
+{
+    if (!Ready() || Dest.IsEmpty() || SourceRect.IsEmpty() || Source.isNull())
+        return;
+    if (Source.format() != CanvasFormat) {
+        CopyImageRect(Dest, Source.convertToFormat(CanvasFormat), SourceRect);
+        return;
+    }
+    const bool SameSize = Dest.Width() == SourceRect.Width() && Dest.Height() == SourceRect.Height();
+    if (!SameSize && FStretchMode == smHalftone) {
+        const QImage Scaled = Source.copy(ToQRect(SourceRect))
+                                  .scaled(Dest.Width(), Dest.Height(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                  .convertToFormat(CanvasFormat);
+        CopyImageRect(Dest, Scaled, {0, 0, Dest.Width(), Dest.Height()});
+        return;
+    }
+    const PixelTarget Target(*FImage, GetClipRect());
+    const TRect Area = Intersect(Dest, Target.Clip());
+    if (Area.IsEmpty())
+        return;
+    const TRect SourceBounds{0, 0, Source.width(), Source.height()};
+    if (SameSize) {
+        // Destination pixels whose source pixel exists, row by row.
+        const int DX = SourceRect.Left - Dest.Left;
+        const int DY = SourceRect.Top - Dest.Top;
+        const TRect Rows = Intersect(Area, {SourceBounds.Left - DX, SourceBounds.Top - DY, SourceBounds.Right - DX,
+                                               SourceBounds.Bottom - DY});
+        if (Rows.IsEmpty())
+            return;
+        for (int Y = Rows.Top; Y < Rows.Bottom; ++Y) {
+            const auto* Src = reinterpret_cast<const quint32*>(Source.constScanLine(Y + DY)) + (Rows.Left + DX);
+            CombineRow(FCopyMode, Target.Row(Y) + Rows.Left, Src, Rows.Width());
+        }
+    } else {
+        // Color-on-color: each destination pixel takes the source pixel under its centre.
+        std::vector<int> Columns(size_t(Area.Width()));
+        for (int X = Area.Left; X < Area.Right; ++X)
+            Columns[size_t(X - Area.Left)] =
+                SourceRect.Left + raster::NearestSource(X - Dest.Left, Dest.Width(), SourceRect.Width());
+        std::vector<quint32> Line(Columns.size());
+        for (int Y = Area.Top; Y < Area.Bottom; ++Y) {
+            const int SY = SourceRect.Top + raster::NearestSource(Y - Dest.Top, Dest.Height(), SourceRect.Height());
+            if (SY < 0 || SY >= Source.height())
+                continue;
+            const auto* Src = reinterpret_cast<const quint32*>(Source.constScanLine(SY));
+            quint32* Row = Target.Row(Y) + Area.Left;
+            for (size_t I = 0; I < Columns.size(); ++I) {
+                const int SX = Columns[I];
+                Line[I] = (SX >= 0 && SX < Source.width()) ? Src[SX] : Row[I];
+            }
+            CombineRow(FCopyMode, Row, Line.data(), Area.Width());
+        }
+    }
+    Changed();
+}
+
+// ---------------------------------------------------------------- pixels
+
+void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle)
+{
+    if (!Ready() || FBrush->GetStyle() != bsSolid)
+        return;
+    const TRect Clip = GetClipRect();
+    if (!Clip.Contains({X, Y}))
+        return;
+    const PixelTarget Target(*FImage, Clip);
+    const TColor Key = ColorToRGB(Color);
+    const quint32 Fill = ColorToPixel(FBrush->GetColor());
+    auto Matches = [&](quint32 Pixel) { return (PixelToColor(Pixel) == Key) == (FillStyle == fsSurface); };
+    std::vector<bool> Done(size_t(Clip.Width()) * size_t(Clip.Height()), false);
+    auto Visited = [&](int PX, int PY) {
+        return Done[size_t(PY - Clip.Top) * size_t(Clip.Width()) + size_t(PX - Clip.Left)];
+    };
+    auto Open = [&](int PX, int PY) { return !Visited(PX, PY) && Matches(Target.Row(PY)[PX]); };
+    if (!Open(X, Y))
+        return;
+    // Scan-line fill: fill a whole run, then seed the runs above and below it.
+    std::vector<TPoint> Seeds{{X, Y}};
+    while (!Seeds.empty()) {
+        const TPoint Seed = Seeds.back();
+        Seeds.pop_back();
+        if (!Open(Seed.X, Seed.Y))
+            continue;
+        int Left = Seed.X;
+        while (Left > Clip.Left && Open(Left - 1, Seed.Y))
+            --Left;
+        int Right = Seed.X + 1;
+        while (Right < Clip.Right && Open(Right, Seed.Y))
+            ++Right;
+        quint32* Row = Target.Row(Seed.Y);
+        for (int PX = Left; PX < Right; ++PX) {
+            Row[PX] = Fill;
+            Done[size_t(Seed.Y - Clip.Top) * size_t(Clip.Width()) + size_t(PX - Clip.Left)] = true;
+        }
+        for (int NY : {Seed.Y - 1, Seed.Y + 1}) {
+            if (NY < Clip.Top || NY >= Clip.Bottom)
+                continue;
+            bool InRun = false;
+            for (int PX = Left; PX < Right; ++PX) {
+                const bool O = Open(PX, NY);
+                if (O && !InRun)
+                    Seeds.push_back({PX, NY});
+                InRun = O;
+            }
+        }
+    }
+    Changed();
+}
+
+TColor TCanvas::GetPixel(int X, int Y) const
+{
+    if (!FImage || X < 0 || Y < 0 || X >= FImage->width() || Y >= FImage->height())
+        return clNone;
+    if (FImage->format() != CanvasFormat)
+        return QColorToColor(FImage->pixelColor(X, Y));
+    return PixelToColor(reinterpret_cast<const quint32*>(FImage->constScanLine(Y))[X]);
+}
+
+void TCanvas::SetPixel(int X, int Y, TColor Color)
+{
+    if (!Ready() || !GetClipRect().Contains({X, Y}))
+        return;
+    PixelTarget(*FImage, GetClipRect()).Plot(X, Y, ColorToPixel(Color), pmCopy);
+    Changed();
+}
+
+} // namespace vok
