@@ -446,8 +446,6 @@ bool TDataTable::IsNumberKey(int ACol, int ARow) const
 
 void TDataTable::ExchangeLines(TDTExchgKind Kind, const TBlock& Block, bool IncludeHeaders, int Index1, int Index2)
 {
-    if (OnSortExchange)
-        OnSortExchange(this, Kind, Index1, Index2);
     if (Kind == xkRows) {
         grid::ExchangeRows(FValues, Index1, Index2, Block.CrossLow, Block.CrossHigh);
         grid::ExchangeRows(FStates, Index1, Index2, Block.CrossLow, Block.CrossHigh);
@@ -463,7 +461,8 @@ void TDataTable::ExchangeLines(TDTExchgKind Kind, const TBlock& Block, bool Incl
 
 // Finds the stable order first and then moves the lines into it by at most
 // one exchange per line, so that a listener to OnSortExchange can repeat the
-// same exchanges on data of its own.
+// same exchanges on data of its own. A handler that changes the size of the
+// table ends the sort there, since the block no longer fits.
 void TDataTable::SortLines(TDTExchgKind Kind, TBlock Block, bool IncludeHeaders,
                            const std::function<bool(int, int)>& Less)
 {
@@ -479,12 +478,20 @@ void TDataTable::SortLines(TDTExchgKind Kind, TBlock Block, bool IncludeHeaders,
     std::vector<int> PositionOf(Size);
     std::iota(LineAt.begin(), LineAt.end(), 0);
     std::iota(PositionOf.begin(), PositionOf.end(), 0);
+    const int NrColumns = GetNrOfColumns();
+    const int NrRows = GetNrOfRows();
+    const auto SizeChanged = [&] { return GetNrOfColumns() != NrColumns || GetNrOfRows() != NrRows; };
     bool Moved = false;
     int ReportedPercent = -1;
     for (int k = 0; k < Count; ++k) {
         const int Wanted = Order[size_t(k)] - Block.Low;
         const int From = PositionOf[size_t(Wanted)];
         if (From != k) {
+            if (OnSortExchange) {
+                OnSortExchange(this, Kind, Block.Low + k, Block.Low + From);
+                if (SizeChanged())
+                    return;
+            }
             ExchangeLines(Kind, Block, IncludeHeaders, Block.Low + k, Block.Low + From);
             const int Displaced = LineAt[size_t(k)];
             LineAt[size_t(From)] = Displaced;
@@ -497,6 +504,8 @@ void TDataTable::SortLines(TDTExchgKind Kind, TBlock Block, bool IncludeHeaders,
         if (OnPercentDone && Percent != ReportedPercent) {
             ReportedPercent = Percent;
             OnPercentDone(this, Percent);
+            if (SizeChanged())
+                return;
         }
     }
     if (Moved)

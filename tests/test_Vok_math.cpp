@@ -536,6 +536,20 @@ TEST(DataTableSort, ReplayingTheExchangesReproducesTheOrder)
     EXPECT_EQ(DataChanged, 1);
 }
 
+TEST(DataTableSort, AHandlerThatShrinksTheTableEndsTheSort)
+{
+    TDataTable T(3, 6);
+    for (int r = 1; r <= 6; ++r)
+        T.SetElem(1, r, 7 - r);
+    T.OnSortExchange = [&](QObject*, TDTExchgKind, int, int) { T.RemoveRow(T.GetNrOfRows()); };
+    T.SortRows(1, true, 1, 1, 3, 6, true);
+    EXPECT_EQ(T.GetNrOfRows(), 5);
+    T.OnSortExchange = nullptr;
+    T.OnPercentDone = [&](QObject*, int) { T.Resize(1, 1); };
+    T.SortCols(1, true, 1, 1, 3, 5, true);
+    EXPECT_EQ(T.GetNrOfColumns(), 1);
+}
+
 TEST(DataTableSort, ByNamesAndAttributesMovesTheHeaders)
 {
     TDataTable T(3, 4);
