@@ -1,6 +1,6 @@
 #include <vok/Vok_bitmap.h>
 #include <vok/Vok_canvas.h>
-#include <vok/Vok_colors.h>
+#include <vok/Vok_syscolors.h>
 #include <vok/Vok_rounding.h>
 
 #include "raster.h"

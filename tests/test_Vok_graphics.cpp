@@ -1,6 +1,7 @@
 // Pixel rules of the canvas, colors, drawing tools and bitmaps.
 #include <vok/Vok_graphics.h>
 
+#include "PictureTest.h"
 #include "raster.h"
 
 #include <gtest/gtest.h>
@@ -537,7 +538,44 @@ TEST(CanvasText, RotatedTextTurnsAroundItsOrigin)
     EXPECT_EQ(P.Canvas->GetPenPos(), Point(40, 80 - E.cx));
 }
 
+TEST(CanvasText, QualitiesStylesAndAnglesMatchTheGoldenPicture)
+{
+    Picture P(220, 120);
+    TFont* Font = P.Canvas->GetFont();
+    P.Canvas->GetBrush()->SetStyle(bsClear);
+    const struct { TFontQuality Quality; TFontStyles Style; int Height; int Angle; int X, Y; } Lines[] = {
+        {fqDefault, {}, -11, 0, 4, 2}, {fqNonAntialiased, fsBold, -11, 0, 4, 18},
+        {fqAntialiased, fsItalic | fsUnderline, -15, 0, 4, 34}, {fqNonAntialiased, fsStrikeOut, -13, 0, 4, 56},
+        {fqAntialiased, {}, -11, 900, 200, 110}, {fqAntialiased, fsBold, -11, 450, 100, 115}};
+    for (const auto& L : Lines) {
+        Font->SetQuality(L.Quality);
+        Font->SetStyle(L.Style);
+        Font->SetHeight(L.Height);
+        Font->SetEscapement(L.Angle);
+        P.Canvas->TextOut(L.X, L.Y, QStringLiteral("(8g]}ÜÄ§ 123"));
+    }
+    EXPECT_TRUE(vok::test::MatchesGolden(P.Bitmap.GetImage(), QStringLiteral("canvas-text")));
+}
+
 // ---------------------------------------------------------------- bitmap
+
+TEST(Bitmap, ResourcesByName)
+{
+    TBitmap B;
+    EXPECT_TRUE(TBitmap::ResourceExists(QStringLiteral("CHECKEDBOX")));
+    B.LoadFromResourceName(QStringLiteral("checkedbox"));
+    EXPECT_EQ(B.GetWidth(), 16);
+    EXPECT_EQ(B.GetHeight(), 16);
+    EXPECT_EQ(B.GetPixelFormat(), pf32bit);
+    EXPECT_FALSE(TBitmap::ResourceExists(QString()));
+    try {
+        B.LoadFromResourceName(QStringLiteral("NOSUCHBITMAP"));
+        FAIL() << "no error";
+    } catch (const EVOKError& E) {
+        EXPECT_EQ(E.Message(), QStringLiteral("Bitmap resource \"NOSUCHBITMAP\" not found"));
+    }
+    EXPECT_EQ(B.GetWidth(), 16);
+}
 
 TEST(Bitmap, SizeScanLinesAndPixelFormat)
 {

@@ -4,6 +4,6 @@
 
 #include <vok/Vok_bitmap.h>
 #include <vok/Vok_canvas.h>
-#include <vok/Vok_colors.h>
+#include <vok/Vok_syscolors.h>
 #include <vok/Vok_drawtools.h>
 #include <vok/Vok_rounding.h>

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <vok/Vok_base.h>
+#include <vok/Vok_frames.h>
 #include <vok/Vok_geometry.h>
 #include <vok/Vok_graphics.h>
 #include <vok/Vok_gridlayout.h>

@@ -1,4 +1,5 @@
 #include <vok/Vok_colors.h>
+#include <vok/Vok_syscolors.h>
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -9,31 +10,24 @@ namespace vok {
 
 namespace {
 
-struct ColorName
-{
-    TColor Color;
-    const char* Name;
-};
-
-constexpr std::array<ColorName, 52> ColorNames = {{
-    {clBlack, "clBlack"}, {clMaroon, "clMaroon"}, {clGreen, "clGreen"}, {clOlive, "clOlive"},
-    {clNavy, "clNavy"}, {clPurple, "clPurple"}, {clTeal, "clTeal"}, {clGray, "clGray"},
-    {clSilver, "clSilver"}, {clRed, "clRed"}, {clLime, "clLime"}, {clYellow, "clYellow"},
-    {clBlue, "clBlue"}, {clFuchsia, "clFuchsia"}, {clAqua, "clAqua"}, {clWhite, "clWhite"},
-    {clMoneyGreen, "clMoneyGreen"}, {clSkyBlue, "clSkyBlue"}, {clCream, "clCream"}, {clMedGray, "clMedGray"},
-    {clNone, "clNone"}, {clDefault, "clDefault"},
-    {clScrollBar, "clScrollBar"}, {clBackground, "clBackground"}, {clActiveCaption, "clActiveCaption"},
-    {clInactiveCaption, "clInactiveCaption"}, {clMenu, "clMenu"}, {clWindow, "clWindow"},
-    {clWindowFrame, "clWindowFrame"}, {clMenuText, "clMenuText"}, {clWindowText, "clWindowText"},
-    {clCaptionText, "clCaptionText"}, {clActiveBorder, "clActiveBorder"}, {clInactiveBorder, "clInactiveBorder"},
-    {clAppWorkSpace, "clAppWorkSpace"}, {clHighlight, "clHighlight"}, {clHighlightText, "clHighlightText"},
-    {clBtnFace, "clBtnFace"}, {clBtnShadow, "clBtnShadow"}, {clGrayText, "clGrayText"},
-    {clBtnText, "clBtnText"}, {clInactiveCaptionText, "clInactiveCaptionText"}, {clBtnHighlight, "clBtnHighlight"},
-    {cl3DDkShadow, "cl3DDkShadow"}, {cl3DLight, "cl3DLight"}, {clInfoText, "clInfoText"},
-    {clInfoBk, "clInfoBk"}, {clHotLight, "clHotLight"}, {clGradientActiveCaption, "clGradientActiveCaption"},
-    {clGradientInactiveCaption, "clGradientInactiveCaption"}, {clMenuHighlight, "clMenuHighlight"},
-    {clMenuBar, "clMenuBar"},
+// Named colors beyond the base library's predefined table.
+constexpr std::array<TPredefinedColor, 5> ExtraNames = {{
+    {clNone, "clNone"}, {clDefault, "clDefault"}, {clGradientActiveCaption, "clGradientActiveCaption"},
+    {clGradientInactiveCaption, "clGradientInactiveCaption"}, {clMenuBar, "clMenuBar"},
 }};
+
+// Calls Visit for every named color until it returns true.
+template <class VisitFn>
+bool ForEachNamedColor(VisitFn&& Visit)
+{
+    for (int I = 1; I <= NrOfPredefinedColors; ++I)
+        if (Visit(PredefinedColors(I)))
+            return true;
+    for (const TPredefinedColor& Entry : ExtraNames)
+        if (Visit(Entry))
+            return true;
+    return false;
+}
 
 struct SystemRole
 {
@@ -91,20 +85,27 @@ TColor ColorToRGB(TColor Color)
 
 QString ColorToString(TColor Color)
 {
-    for (const ColorName& Entry : ColorNames)
-        if (Entry.Color == Color)
-            return QString::fromLatin1(Entry.Name);
+    QString Name;
+    if (ForEachNamedColor([&](const TPredefinedColor& Entry) {
+            if (Entry.Color != Color)
+                return false;
+            Name = QString::fromLatin1(Entry.Name);
+            return true;
+        }))
+        return Name;
     return QStringLiteral("$%1").arg(Color, 8, 16, QLatin1Char('0')).toUpper();
 }
 
 bool StringToColor(const QString& Text, TColor& Color)
 {
     const QString Trimmed = Text.trimmed();
-    for (const ColorName& Entry : ColorNames)
-        if (Trimmed.compare(QLatin1String(Entry.Name), Qt::CaseInsensitive) == 0) {
+    if (ForEachNamedColor([&](const TPredefinedColor& Entry) {
+            if (Trimmed.compare(QLatin1String(Entry.Name), Qt::CaseInsensitive) != 0)
+                return false;
             Color = Entry.Color;
             return true;
-        }
+        }))
+        return true;
     bool Ok = false;
     const uint Value = Trimmed.startsWith(QLatin1Char('$')) ? Trimmed.mid(1).toUInt(&Ok, 16) : Trimmed.toUInt(&Ok, 10);
     if (Ok)

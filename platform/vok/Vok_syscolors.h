@@ -1,5 +1,6 @@
-// Color resolution: system colors through the application palette, names of
-// the named colors, conversions to and from Qt colors.
+// Color resolution on the platform: system colors through the application
+// palette, names of the named colors, conversions to and from Qt colors and
+// canvas pixels. (Color arithmetic lives in the base library's Vok_colors.h.)
 #pragma once
 
 #include <vok/Vok_colorconst.h>
