@@ -98,7 +98,7 @@ void TextColumn::Set(std::size_t Row, std::string_view Utf8)
     CompactIfWasteful();
 }
 
-void TextColumn::CompactIfWasteful()
+void TextColumn::CompactIfWasteful() noexcept
 {
     if (FGarbage < MinGarbageToCompact || FGarbage < FArena.size() / 2)
         return;
@@ -134,8 +134,7 @@ void TextColumn::Resize(std::size_t Rows) noexcept
     for (std::size_t Row = Rows; Row < FOffsets.size(); ++Row)
         Forget(FOffsets[Row]);
     FOffsets.resize(Rows, 0);
-    if (Rows == 0)
-        ClearCells();
+    CompactIfWasteful();
 }
 
 void TextColumn::InsertEmptyRow(std::size_t Row) noexcept
@@ -153,6 +152,7 @@ void TextColumn::KeepRows(const std::vector<bool>& Keep) noexcept
             Forget(FOffsets[Row]);
     }
     FOffsets.resize(To);
+    CompactIfWasteful();
 }
 
 void TextColumn::Permute(const std::vector<std::uint32_t>& Order, std::vector<std::uint32_t>& Scratch) noexcept

@@ -44,7 +44,7 @@ public:
 private:
     std::size_t CellBytes(std::uint32_t Offset) const;
     void Forget(std::uint32_t Offset);
-    void CompactIfWasteful();
+    void CompactIfWasteful() noexcept;
 
     std::vector<std::uint32_t> FOffsets;
     std::vector<char> FArena;

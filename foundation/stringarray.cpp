@@ -15,10 +15,9 @@ using detail::TextColumn;
 
 namespace {
 
-std::string ToStoredText(const QString& Value)
+QByteArray ToStoredText(const QString& Value)
 {
-    const QByteArray Utf8 = ShortString(Value, TStringArray::MaxStringLength).toUtf8();
-    return std::string(Utf8.constData(), std::size_t(Utf8.size()));
+    return ShortString(Value, TStringArray::MaxStringLength).toUtf8();
 }
 
 // One row as the sort sees it: its keys in the sort column and the
@@ -184,7 +183,8 @@ void TStringArray::SetString(int ACol, int ARow, const QString& Value)
     if (!ValidColumn(ACol) || !ValidRow(ARow))
         return;
     try {
-        FColumns[std::size_t(ACol)].Set(StoredRow(ARow), ToStoredText(Value));
+        const QByteArray Utf8 = ToStoredText(Value);
+        FColumns[std::size_t(ACol)].Set(StoredRow(ARow), std::string_view(Utf8.constData(), std::size_t(Utf8.size())));
     } catch (const std::bad_alloc&) {
         ThrowOutOfMemory(QStringLiteral("store a cell"));
     }

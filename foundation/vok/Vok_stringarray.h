@@ -108,6 +108,8 @@ public:
     // reproduces it. Invalid arguments are ignored.
     void SetSortOrder(int ARow, int Value);
 
+    // The hooks run synchronously; they must not change the array while it
+    // calls them from Sort.
     // Fired after every change of cells, size, attributes or order.
     TNotifyEvent OnChange;
     // Progress of Sort in percent.
