@@ -1,5 +1,7 @@
 #include <vok/Vok_math.h>
 
+#include <vok/Vok_strings.h>
+
 #include "matrixgrid.h"
 
 #include <cmath>
@@ -12,13 +14,7 @@ namespace {
 
 QString StripBlanks(const QString& Text)
 {
-    qsizetype First = 0;
-    qsizetype Last = Text.size();
-    while (First < Last && Text.at(First) == u' ')
-        ++First;
-    while (Last > First && Text.at(Last - 1) == u' ')
-        --Last;
-    return Text.mid(First, Last - First);
+    return StripTrailingChars(u' ', StripLeadingChars(u' ', Text));
 }
 
 // Numbers before the rest in either direction; equal keys keep their order.
