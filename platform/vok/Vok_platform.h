@@ -3,6 +3,8 @@
 #pragma once
 
 #include <vok/Vok_base.h>
+#include <vok/Vok_components.h>
+#include <vok/Vok_controls.h>
 #include <vok/Vok_frames.h>
 #include <vok/Vok_geometry.h>
 #include <vok/Vok_graphics.h>
@@ -10,3 +12,6 @@
 #include <vok/Vok_gridnav.h>
 #include <vok/Vok_gridtypes.h>
 #include <vok/Vok_inputtypes.h>
+#include <vok/Vok_keys.h>
+#include <vok/Vok_sysservices.h>
+#include <vok/Vok_timers.h>

@@ -1,0 +1,346 @@
+// Control base classes.
+//
+// TControlCore is what every control has, whatever Qt widget it sits on:
+// bounds, visibility, enabled state, color, hint, tag, cursor, the window
+// life cycle (HandleNeeded/CreateWnd) and the input handlers with the classic
+// signatures. TControlOn<QtWidget> joins it to a Qt widget class and
+// translates Qt's events into those handlers once for all controls. The
+// handlers are public: a test or a host calling MouseDown(...) gets exactly
+// what real input gets, the On... event included.
+//
+// TControl is the control on a plain QWidget whose picture is its canvas;
+// TGraphicControl (no focus, transparent over its parent) and TCustomControl
+// (focusable, reads the keyboard) derive from it.
+#pragma once
+
+#include <vok/Vok_components.h>
+#include <vok/Vok_geometry.h>
+#include <vok/Vok_inputtypes.h>
+#include <vok/Vok_keys.h>
+#include <vok/Vok_sysservices.h>
+
+#include <QEnterEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include <type_traits>
+
+namespace vok {
+
+// Sender, button, shift state and the point in client coordinates.
+using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
+// The wheel turned by WheelDelta (120 per notch, positive away from the user)
+// with the pointer at MousePos (screen coordinates); Handled stops the default.
+using TMouseWheelEvent = std::function<void(QObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = std::function<void(QObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+// Key is a virtual-key code; a handler that sets it to 0 swallows the key.
+using TKeyEvent = std::function<void(QObject* Sender, quint16& Key, TShiftState Shift)>;
+// Key is the character typed; a handler that sets it to a null QChar swallows it.
+using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
+
+class VOK_EXPORT TControlCore : public TComponentCore
+{
+public:
+    TControlCore(QWidget* Self, QWidget* AOwner);
+    ~TControlCore() override;
+
+    QWidget* Widget() const { return FWidget; }
+    QWidget* GetParent() const { return FWidget->parentWidget(); }
+
+    // Position and size in the parent's client coordinates.
+    int GetLeft() const { return FWidget->x(); }
+    void SetLeft(int Value) { SetBounds(Value, GetTop(), GetWidth(), GetHeight()); }
+    int GetTop() const { return FWidget->y(); }
+    void SetTop(int Value) { SetBounds(GetLeft(), Value, GetWidth(), GetHeight()); }
+    int GetWidth() const { return FWidget->width(); }
+    void SetWidth(int Value) { SetBounds(GetLeft(), GetTop(), Value, GetHeight()); }
+    int GetHeight() const { return FWidget->height(); }
+    void SetHeight(int Value) { SetBounds(GetLeft(), GetTop(), GetWidth(), Value); }
+    // Moves and sizes in one step; negative sizes become 0.
+    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    TRect GetBoundsRect() const { return Bounds(GetLeft(), GetTop(), GetWidth(), GetHeight()); }
+    void SetBoundsRect(const TRect& R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
+    int GetClientWidth() const { return FWidget->contentsRect().width(); }
+    int GetClientHeight() const { return FWidget->contentsRect().height(); }
+    TRect GetClientRect() const { return Rect(0, 0, GetClientWidth(), GetClientHeight()); }
+    TPoint ClientToScreen(TPoint P) const { return FromQPoint(FWidget->mapToGlobal(ToQPoint(P))); }
+    TPoint ScreenToClient(TPoint P) const { return FromQPoint(FWidget->mapFromGlobal(ToQPoint(P))); }
+
+    // The classic Visible: the control's own flag (true after construction),
+    // not whether it is on screen now.
+    bool GetVisible() const { return FVisible; }
+    void SetVisible(bool Value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+
+    // The control's own enabled flag; a disabled parent does not change it.
+    virtual bool GetEnabled() const;
+    virtual void SetEnabled(bool Value);
+
+    // The background color ($00BBGGRR or a system color). ParentColor takes
+    // the parent control's color.
+    virtual TColor GetColor() const;
+    virtual void SetColor(TColor Value);
+    bool GetParentColor() const { return FParentColor; }
+    void SetParentColor(bool Value);
+
+    // The font follows the parent's font while ParentFont is true; setting a
+    // font of its own clears ParentFont.
+    bool GetParentFont() const { return !FWidget->testAttribute(Qt::WA_SetFont); }
+    void SetParentFont(bool Value);
+
+    // Hint is shown as the tool tip while ShowHint is true.
+    QString GetHint() const { return FHint; }
+    void SetHint(const QString& Value);
+    bool GetShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value);
+
+    // A number for the host's own use.
+    qintptr GetTag() const { return FTag; }
+    void SetTag(qintptr Value) { FTag = Value; }
+
+    TCursor GetCursor() const { return FCursor; }
+    void SetCursor(TCursor Value);
+
+    // Whether Tab reaches KeyDown instead of moving the focus.
+    bool GetWantTabs() const { return FWantTabs; }
+    void SetWantTabs(bool Value) { FWantTabs = Value; }
+    // Whether Tab moves the focus to this control.
+    bool GetTabStop() const;
+    void SetTabStop(bool Value);
+
+    virtual void SetFocus();
+    bool Focused() const { return FWidget->hasFocus(); }
+    bool CanFocus() const { return FVisible && GetEnabled(); }
+
+    // The window exists from the first show or HandleNeeded() on; creating it
+    // runs CreateWnd() once.
+    bool HandleAllocated() const { return FHandleAllocated; }
+    void HandleNeeded();
+    virtual void CreateWnd() {}
+
+    // Deferred repaint; Repaint() repaints now, Refresh() is Repaint().
+    virtual void Invalidate();
+    virtual void Repaint();
+    void Refresh() { Repaint(); }
+
+    // Input handlers. Each fires its On... event when assigned; overrides
+    // call the inherited handler where the event should still fire.
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void Click();
+    virtual void DblClick();
+    virtual void KeyDown(quint16& Key, TShiftState Shift);
+    virtual void KeyUp(quint16& Key, TShiftState Shift);
+    virtual void KeyPress(QChar& Key);
+    // The wheel: OnMouseWheel first; when it leaves the turn unhandled, one
+    // DoMouseWheelDown (WheelDelta < 0) or DoMouseWheelUp. True: handled.
+    virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    virtual void DoEnter();
+    virtual void DoExit();
+    virtual void Resize();
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TMouseWheelEvent OnMouseWheel;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TNotifyEvent OnResize;
+
+    // Translation of Qt's events, called by TControlOn. A key press runs
+    // KeyDown and then KeyPress for the character it types; the result tells
+    // whether the Qt widget underneath should still see the key, and with
+    // which text.
+    struct TKeyDispatch
+    {
+        bool PassOn = true;
+        QString Text;
+    };
+    TKeyDispatch DispatchKeyPress(const QKeyEvent& Event);
+    bool DispatchKeyRelease(const QKeyEvent& Event);
+    void DispatchMousePress(const QMouseEvent& Event);
+    void DispatchMouseRelease(const QMouseEvent& Event);
+    void DispatchMouseDoubleClick(const QMouseEvent& Event);
+    void DispatchMouseMove(const QMouseEvent& Event);
+    bool DispatchWheel(const QWheelEvent& Event);
+    void DispatchFocusIn(const QFocusEvent& Event);
+    void DispatchFocusOut(const QFocusEvent& Event);
+    // The widget's visibility changed through Qt (show(), hide(), close()).
+    void VisibilityChanged(bool Visible) { FVisible = Visible; }
+    // Whether the key press should reach keyPressEvent although Qt would
+    // take it for focus navigation.
+    bool WantsKey(const QKeyEvent& Event) const;
+
+protected:
+    // The color of the parent control, or the window color for another parent.
+    TColor ParentColorValue() const;
+    // Called after the color changed (also through ParentColor); the default invalidates.
+    virtual void ColorChanged();
+
+private:
+    void UpdateToolTip();
+
+    QWidget* FWidget;
+    bool FVisible = true;
+    bool FHandleAllocated = false;
+    bool FParentColor = false;
+    TColor FColor;
+    QString FHint;
+    bool FShowHint = false;
+    qintptr FTag = 0;
+    TCursor FCursor = crDefault;
+    bool FWantTabs = false;
+    bool FClickPending = false; // the left button went down on the control
+};
+
+// A control on the Qt widget class QtWidget: Qt's events arrive in the
+// handlers of TControlCore. Classes that also want Qt's introspection add
+// Q_OBJECT in the class deriving from this one.
+template <class QtWidget>
+class TControlOn : public QtWidget, public TControlCore
+{
+public:
+    explicit TControlOn(QWidget* AOwner = nullptr)
+        : QtWidget(AOwner)
+        , TControlCore(this, AOwner)
+    {
+        QtWidget::setMouseTracking(true);
+    }
+
+    void setVisible(bool Visible) override
+    {
+        VisibilityChanged(Visible);
+        QtWidget::setVisible(Visible);
+    }
+
+protected:
+    // A plain QWidget underneath does nothing with input: the control takes
+    // all of it and nothing reaches the parent.
+    static constexpr bool IsPlainWidget = std::is_same_v<QtWidget, QWidget>;
+
+    bool event(QEvent* E) override
+    {
+        if (E->type() == QEvent::KeyPress && WantsKey(*static_cast<QKeyEvent*>(E))) {
+            keyPressEvent(static_cast<QKeyEvent*>(E));
+            return true;
+        }
+        return QtWidget::event(E);
+    }
+    void showEvent(QShowEvent* E) override
+    {
+        HandleNeeded();
+        QtWidget::showEvent(E);
+    }
+    void resizeEvent(QResizeEvent* E) override
+    {
+        QtWidget::resizeEvent(E);
+        Resize();
+    }
+    void keyPressEvent(QKeyEvent* E) override
+    {
+        const TKeyDispatch D = DispatchKeyPress(*E);
+        if (IsPlainWidget || !D.PassOn) {
+            E->accept();
+            return;
+        }
+        if (D.Text == E->text()) {
+            QtWidget::keyPressEvent(E);
+            return;
+        }
+        QKeyEvent Changed(E->type(), E->key(), E->modifiers(), D.Text, E->isAutoRepeat(), quint16(E->count()));
+        QtWidget::keyPressEvent(&Changed);
+        E->setAccepted(Changed.isAccepted());
+    }
+    void keyReleaseEvent(QKeyEvent* E) override
+    {
+        if (DispatchKeyRelease(*E) && !IsPlainWidget)
+            QtWidget::keyReleaseEvent(E);
+        else
+            E->accept();
+    }
+    void mousePressEvent(QMouseEvent* E) override
+    {
+        if (!IsPlainWidget)
+            QtWidget::mousePressEvent(E);
+        if (!FInDoubleClick)
+            DispatchMousePress(*E);
+        E->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* E) override
+    {
+        if (!IsPlainWidget)
+            QtWidget::mouseReleaseEvent(E);
+        DispatchMouseRelease(*E);
+        E->accept();
+    }
+    void mouseDoubleClickEvent(QMouseEvent* E) override
+    {
+        // Qt's default double click presses again: the press before it was
+        // the MouseDown already.
+        if (!IsPlainWidget) {
+            FInDoubleClick = true;
+            QtWidget::mouseDoubleClickEvent(E);
+            FInDoubleClick = false;
+        }
+        DispatchMouseDoubleClick(*E);
+        E->accept();
+    }
+    void mouseMoveEvent(QMouseEvent* E) override
+    {
+        if (!IsPlainWidget)
+            QtWidget::mouseMoveEvent(E);
+        DispatchMouseMove(*E);
+        E->accept();
+    }
+    void wheelEvent(QWheelEvent* E) override
+    {
+        if (DispatchWheel(*E))
+            E->accept();
+        else
+            QtWidget::wheelEvent(E);
+    }
+    void enterEvent(QEnterEvent* E) override
+    {
+        QtWidget::enterEvent(E);
+        MouseEnter();
+    }
+    void leaveEvent(QEvent* E) override
+    {
+        QtWidget::leaveEvent(E);
+        MouseLeave();
+    }
+    void focusInEvent(QFocusEvent* E) override
+    {
+        QtWidget::focusInEvent(E);
+        DispatchFocusIn(*E);
+    }
+    void focusOutEvent(QFocusEvent* E) override
+    {
+        QtWidget::focusOutEvent(E);
+        DispatchFocusOut(*E);
+    }
+
+private:
+    bool FInDoubleClick = false;
+};
+
+} // namespace vok
