@@ -3,6 +3,7 @@
 #include <vok/Vok_colorconst.h>
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -349,6 +350,114 @@ bool TControlCore::WantsKey(const QKeyEvent& Event) const
 {
     const bool IsTab = Event.key() == Qt::Key_Tab || Event.key() == Qt::Key_Backtab;
     return FWantTabs && IsTab && !(Event.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+
+TControl::TControl(QWidget* AOwner)
+    : TControlOn<QWidget>(AOwner)
+    , FCanvas(new TCanvas(&FPicture, this))
+    , FFont(new TFont(this))
+{
+    TakeParentFont();
+    FCanvas->SetFont(FFont);
+    FCanvas->OnChange = [this](QObject*) { update(); };
+    FFont->OnChange = [this](QObject*) {
+        if (!FTakingParentFont)
+            setFont(FFont->ToQFont());
+        FCanvas->SetFont(FFont);
+        FontChanged();
+    };
+}
+
+TControl::~TControl()
+{
+    FCanvas->OnChange = nullptr;
+    FFont->OnChange = nullptr;
+}
+
+void TControl::Paint() { EraseBackground(); }
+
+void TControl::EraseBackground()
+{
+    FPicture.fill(Qt::transparent);
+    update();
+}
+
+void TControl::Invalidate()
+{
+    FPaintPending = true;
+    update();
+}
+
+void TControl::Repaint()
+{
+    FPaintPending = false;
+    Paint();
+}
+
+void TControl::Update()
+{
+    if (!FPaintPending)
+        return;
+    FPaintPending = false;
+    EraseBackground();
+    Paint();
+}
+
+void TControl::FontChanged() { Invalidate(); }
+
+void TControl::TakeParentFont()
+{
+    FTakingParentFont = true;
+    FFont->AssignQFont(font());
+    FTakingParentFont = false;
+}
+
+void TControl::paintEvent(QPaintEvent*)
+{
+    Update();
+    QPainter Painter(this);
+    Painter.drawImage(0, 0, FPicture);
+}
+
+void TControl::resizeEvent(QResizeEvent* Event)
+{
+    if (FPicture.size() != size()) {
+        FPicture = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        FPicture.fill(Qt::transparent);
+        FCanvas->SetImage(&FPicture);
+        FPaintPending = true;
+    }
+    TControlOn<QWidget>::resizeEvent(Event);
+}
+
+void TControl::changeEvent(QEvent* Event)
+{
+    // A font that comes from the parent arrives here; one set through Font
+    // is already in FFont.
+    if (Event->type() == QEvent::FontChange && GetParentFont())
+        TakeParentFont();
+    TControlOn<QWidget>::changeEvent(Event);
+}
+
+TGraphicControl::TGraphicControl(QWidget* AOwner)
+    : TControl(AOwner)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+TCustomControl::TCustomControl(QWidget* AOwner)
+    : TControl(AOwner)
+{
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TCustomControl::EraseBackground()
+{
+    GetCanvas()->GetBrush()->SetColor(GetColor());
+    GetCanvas()->GetBrush()->SetStyle(bsSolid);
+    GetCanvas()->FillRect(GetClientRect());
 }
 
 } // namespace vok

@@ -602,3 +602,116 @@ TEST(SystemServices, BeepHookAndScreenCursor)
     EXPECT_EQ(Screen().GetCursor(), crDefault);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
+
+namespace {
+// Paints a blue 10 x 10 square at (5, 5) and counts its paints.
+template <class Base>
+class TSquare : public Base
+{
+public:
+    using Base::Base;
+    void Paint() override
+    {
+        ++Paints;
+        this->GetCanvas()->GetBrush()->SetColor(clBlue);
+        this->GetCanvas()->FillRect(Rect(5, 5, 15, 15));
+    }
+    int Paints = 0;
+};
+} // namespace
+
+TEST(ControlPicture, InvalidateDefersPaintRepaintPaintsNow)
+{
+    TSquare<TCustomControl> C;
+    C.SetColor(clYellow);
+    C.SetBounds(0, 0, 30, 20);
+    EXPECT_TRUE(C.PaintPending());
+    EXPECT_EQ(C.Paints, 0);
+    C.Update();
+    EXPECT_EQ(C.Paints, 1);
+    EXPECT_EQ(C.GetCanvas()->GetPixel(0, 0), clYellow); // the deferred paint erased to Color first
+    EXPECT_EQ(C.GetCanvas()->GetPixel(7, 7), clBlue);
+    C.Update(); // nothing pending
+    C.Invalidate();
+    C.Invalidate();
+    EXPECT_EQ(C.Paints, 1);
+    C.Update();
+    EXPECT_EQ(C.Paints, 2);
+    C.Repaint();
+    EXPECT_EQ(C.Paints, 3);
+
+    // A new size is a new picture, painted again before it is shown.
+    C.SetBounds(0, 0, 40, 25);
+    EXPECT_EQ(C.GetPicture().size(), QSize(40, 25));
+    EXPECT_TRUE(C.PaintPending());
+    C.show();
+    QApplication::processEvents();
+    EXPECT_EQ(C.Paints, 4);
+    EXPECT_EQ(C.grab().toImage().pixelColor(38, 23), QColor(Qt::yellow));
+}
+
+TEST(ControlPicture, GraphicControlShowsItsParentThroughTransparentPixels)
+{
+    QWidget Form;
+    Form.setAutoFillBackground(true);
+    QPalette Red;
+    Red.setColor(QPalette::Window, Qt::red);
+    Form.setPalette(Red);
+    Form.resize(40, 40);
+    auto* G = new TSquare<TGraphicControl>(&Form);
+    G->SetBounds(10, 10, 20, 20);
+    EXPECT_EQ(G->focusPolicy(), Qt::NoFocus);
+    Form.show();
+    QApplication::processEvents();
+    EXPECT_EQ(G->GetPicture().pixelColor(0, 0).alpha(), 0);
+    const QImage Shot = Form.grab().toImage();
+    EXPECT_EQ(Shot.pixelColor(12, 12), QColor(Qt::red));  // through the graphic control
+    EXPECT_EQ(Shot.pixelColor(17, 17), QColor(Qt::blue)); // its square
+}
+
+TEST(ControlPicture, CustomControlTakesFocusWhenClicked)
+{
+    QWidget Form;
+    auto* C = new TSquare<TCustomControl>(&Form);
+    C->SetBounds(0, 0, 20, 20);
+    int Enters = 0, Exits = 0;
+    C->OnEnter = [&](QObject*) { ++Enters; };
+    C->OnExit = [&](QObject*) { ++Exits; };
+    auto* Other = new QLineEdit(&Form);
+    Other->move(0, 30);
+    EXPECT_FALSE(C->GetTabStop());
+    Form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
+    Other->setFocus();
+    QTest::mouseClick(C, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(C->Focused());
+    Other->setFocus();
+    EXPECT_EQ(Enters, 1);
+    EXPECT_EQ(Exits, 1);
+}
+
+TEST(ControlFont, OwnFontOrTheParents)
+{
+    QWidget Form;
+    Form.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+    auto* C = new TSquare<TCustomControl>(&Form);
+    EXPECT_TRUE(C->GetParentFont());
+    EXPECT_EQ(C->GetFont()->GetSize(), 12);
+    EXPECT_EQ(C->GetCanvas()->GetFont()->GetSize(), 12);
+
+    Form.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    EXPECT_EQ(C->GetFont()->GetSize(), 10);
+    EXPECT_TRUE(C->GetParentFont());
+
+    C->GetFont()->SetSize(20);
+    C->GetFont()->SetStyle(fsBold);
+    EXPECT_FALSE(C->GetParentFont());
+    EXPECT_EQ(C->GetCanvas()->GetFont()->GetSize(), 20);
+    EXPECT_TRUE(C->font().bold());
+    Form.setFont(QFont(QStringLiteral("DejaVu Sans"), 7));
+    EXPECT_EQ(C->GetFont()->GetSize(), 20);
+
+    C->SetParentFont(true);
+    EXPECT_EQ(C->GetFont()->GetSize(), 7);
+    EXPECT_FALSE(C->GetFont()->GetStyle() & fsBold);
+}

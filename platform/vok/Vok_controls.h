@@ -13,7 +13,9 @@
 // (focusable, reads the keyboard) derive from it.
 #pragma once
 
+#include <vok/Vok_canvas.h>
 #include <vok/Vok_components.h>
+#include <vok/Vok_drawtools.h>
 #include <vok/Vok_geometry.h>
 #include <vok/Vok_inputtypes.h>
 #include <vok/Vok_keys.h>
@@ -21,6 +23,7 @@
 
 #include <QEnterEvent>
 #include <QFocusEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -341,6 +344,91 @@ protected:
 
 private:
     bool FInDoubleClick = false;
+};
+
+// A control on a plain QWidget whose picture is its canvas: Paint() draws
+// into GetCanvas() synchronously, Invalidate() asks for a Paint() before the
+// next time the picture is shown, and Qt's paint event only puts the picture
+// on the screen. The picture has the control's size and an alpha channel.
+class VOK_EXPORT TControl : public TControlOn<QWidget>
+{
+    Q_OBJECT
+    Q_PROPERTY(int Left READ GetLeft WRITE SetLeft)
+    Q_PROPERTY(int Top READ GetTop WRITE SetTop)
+    Q_PROPERTY(int Width READ GetWidth WRITE SetWidth)
+    Q_PROPERTY(int Height READ GetHeight WRITE SetHeight)
+    Q_PROPERTY(bool Visible READ GetVisible WRITE SetVisible)
+    Q_PROPERTY(bool Enabled READ GetEnabled WRITE SetEnabled)
+    Q_PROPERTY(quint32 Color READ GetColor WRITE SetColor)
+    Q_PROPERTY(bool ParentColor READ GetParentColor WRITE SetParentColor)
+    Q_PROPERTY(vok::TFont* Font READ GetFont WRITE SetFont)
+    Q_PROPERTY(bool ParentFont READ GetParentFont WRITE SetParentFont)
+    Q_PROPERTY(QString Hint READ GetHint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ GetShowHint WRITE SetShowHint)
+    Q_PROPERTY(qlonglong Tag READ GetTag WRITE SetTag)
+    Q_PROPERTY(int Cursor READ GetCursor WRITE SetCursor)
+public:
+    explicit TControl(QWidget* AOwner = nullptr);
+    ~TControl() override;
+
+    // The control's picture, exactly what it shows.
+    TCanvas* GetCanvas() const { return FCanvas; }
+    // The picture as an image (for tests and screenshots).
+    const QImage& GetPicture() const { return FPicture; }
+
+    // The control's font; setting copies Value and clears ParentFont. The
+    // canvas font follows it.
+    TFont* GetFont() const { return FFont; }
+    void SetFont(TFont* Value) { FFont->Assign(Value); }
+
+    // Renders the control into its canvas. The default erases the picture.
+    virtual void Paint();
+    // Erases the picture to the control's background: fully transparent
+    // here, the Color in TCustomControl. A deferred Paint() erases first.
+    virtual void EraseBackground();
+
+    // Deferred Paint(); Update() runs a pending one now, Repaint() paints now.
+    void Invalidate() override;
+    void Repaint() override;
+    void Update();
+    bool PaintPending() const { return FPaintPending; }
+
+protected:
+    // Called after the font changed; the default invalidates.
+    virtual void FontChanged();
+
+    void paintEvent(QPaintEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+    void changeEvent(QEvent* Event) override;
+
+private:
+    void TakeParentFont();
+
+    QImage FPicture;
+    TCanvas* FCanvas;
+    TFont* FFont;
+    bool FPaintPending = true;
+    bool FTakingParentFont = false;
+};
+
+// A control without focus that shows through where its picture is
+// transparent: its background is fully transparent.
+class VOK_EXPORT TGraphicControl : public TControl
+{
+    Q_OBJECT
+public:
+    explicit TGraphicControl(QWidget* AOwner = nullptr);
+};
+
+// A windowed control that takes the focus when clicked (and by Tab while
+// TabStop is set) and reads the keyboard; its background is its Color.
+class VOK_EXPORT TCustomControl : public TControl
+{
+    Q_OBJECT
+    Q_PROPERTY(bool TabStop READ GetTabStop WRITE SetTabStop)
+public:
+    explicit TCustomControl(QWidget* AOwner = nullptr);
+    void EraseBackground() override;
 };
 
 } // namespace vok
