@@ -18,11 +18,18 @@ TPoint EventPoint(const QPointF& P) { return Point(int(std::floor(P.x())), int(s
 TControlCore::TControlCore(QWidget* Self, QWidget* AOwner)
     : TComponentCore(Self, AOwner)
     , FWidget(Self)
+    , FFont(new TFont(Self))
     , FColor(clBtnFace)
 {
+    TakeParentFont();
+    FFont->OnChange = [this](QObject*) {
+        if (!FTakingParentFont)
+            FWidget->setFont(FFont->ToQFont());
+        FontChanged();
+    };
 }
 
-TControlCore::~TControlCore() = default;
+TControlCore::~TControlCore() { FFont->OnChange = nullptr; }
 
 void TControlCore::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
@@ -91,6 +98,22 @@ void TControlCore::SetParentFont(bool Value)
     else
         FWidget->setFont(FWidget->font());
 }
+
+void TControlCore::TakeParentFont()
+{
+    FTakingParentFont = true;
+    FFont->AssignQFont(FWidget->font());
+    FTakingParentFont = false;
+}
+
+void TControlCore::DispatchFontChange()
+{
+    // A font set through Font is in FFont already; one from the parent is taken over.
+    if (GetParentFont())
+        TakeParentFont();
+}
+
+void TControlCore::FontChanged() { Invalidate(); }
 
 void TControlCore::SetHint(const QString& Value)
 {
@@ -356,24 +379,12 @@ bool TControlCore::WantsKey(const QKeyEvent& Event) const
 TControl::TControl(QWidget* AOwner)
     : TControlOn<QWidget>(AOwner)
     , FCanvas(new TCanvas(&FPicture, this))
-    , FFont(new TFont(this))
 {
-    TakeParentFont();
-    FCanvas->SetFont(FFont);
+    FCanvas->SetFont(GetFont());
     FCanvas->OnChange = [this](QObject*) { update(); };
-    FFont->OnChange = [this](QObject*) {
-        if (!FTakingParentFont)
-            setFont(FFont->ToQFont());
-        FCanvas->SetFont(FFont);
-        FontChanged();
-    };
 }
 
-TControl::~TControl()
-{
-    FCanvas->OnChange = nullptr;
-    FFont->OnChange = nullptr;
-}
+TControl::~TControl() { FCanvas->OnChange = nullptr; }
 
 void TControl::Paint() { EraseBackground(); }
 
@@ -404,13 +415,10 @@ void TControl::Update()
     Paint();
 }
 
-void TControl::FontChanged() { Invalidate(); }
-
-void TControl::TakeParentFont()
+void TControl::FontChanged()
 {
-    FTakingParentFont = true;
-    FFont->AssignQFont(font());
-    FTakingParentFont = false;
+    FCanvas->SetFont(GetFont());
+    TControlOn<QWidget>::FontChanged();
 }
 
 void TControl::paintEvent(QPaintEvent*)
@@ -429,15 +437,6 @@ void TControl::resizeEvent(QResizeEvent* Event)
         FPaintPending = true;
     }
     TControlOn<QWidget>::resizeEvent(Event);
-}
-
-void TControl::changeEvent(QEvent* Event)
-{
-    // A font that comes from the parent arrives here; one set through Font
-    // is already in FFont.
-    if (Event->type() == QEvent::FontChange && GetParentFont())
-        TakeParentFont();
-    TControlOn<QWidget>::changeEvent(Event);
 }
 
 TGraphicControl::TGraphicControl(QWidget* AOwner)

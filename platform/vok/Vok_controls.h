@@ -91,8 +91,10 @@ public:
     bool GetParentColor() const { return FParentColor; }
     void SetParentColor(bool Value);
 
-    // The font follows the parent's font while ParentFont is true; setting a
-    // font of its own clears ParentFont.
+    // The control's font. It follows the parent's font while ParentFont is
+    // true; changing it (or setting one, which copies Value) clears ParentFont.
+    TFont* GetFont() const { return FFont; }
+    void SetFont(TFont* Value) { FFont->Assign(Value); }
     bool GetParentFont() const { return !FWidget->testAttribute(Qt::WA_SetFont); }
     void SetParentFont(bool Value);
 
@@ -192,17 +194,24 @@ public:
     // Whether the key press should reach keyPressEvent although Qt would
     // take it for focus navigation.
     bool WantsKey(const QKeyEvent& Event) const;
+    // The widget's font changed through Qt (a parent's font reaching it).
+    void DispatchFontChange();
 
 protected:
     // The color of the parent control, or the window color for another parent.
     TColor ParentColorValue() const;
     // Called after the color changed (also through ParentColor); the default invalidates.
     virtual void ColorChanged();
+    // Called after the font changed (also through ParentFont); the default invalidates.
+    virtual void FontChanged();
 
 private:
     void UpdateToolTip();
+    void TakeParentFont();
 
     QWidget* FWidget;
+    TFont* FFont;
+    bool FTakingParentFont = false;
     bool FVisible = true;
     bool FHandleAllocated = false;
     bool FParentColor = false;
@@ -341,6 +350,12 @@ protected:
         QtWidget::focusOutEvent(E);
         DispatchFocusOut(*E);
     }
+    void changeEvent(QEvent* E) override
+    {
+        QtWidget::changeEvent(E);
+        if (E->type() == QEvent::FontChange)
+            DispatchFontChange();
+    }
 
 private:
     bool FInDoubleClick = false;
@@ -376,11 +391,6 @@ public:
     // The picture as an image (for tests and screenshots).
     const QImage& GetPicture() const { return FPicture; }
 
-    // The control's font; setting copies Value and clears ParentFont. The
-    // canvas font follows it.
-    TFont* GetFont() const { return FFont; }
-    void SetFont(TFont* Value) { FFont->Assign(Value); }
-
     // Renders the control into its canvas. The default erases the picture.
     virtual void Paint();
     // Erases the picture to the control's background: fully transparent
@@ -394,21 +404,16 @@ public:
     bool PaintPending() const { return FPaintPending; }
 
 protected:
-    // Called after the font changed; the default invalidates.
-    virtual void FontChanged();
+    // The canvas font follows the control's font.
+    void FontChanged() override;
 
     void paintEvent(QPaintEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
-    void changeEvent(QEvent* Event) override;
 
 private:
-    void TakeParentFont();
-
     QImage FPicture;
     TCanvas* FCanvas;
-    TFont* FFont;
     bool FPaintPending = true;
-    bool FTakingParentFont = false;
 };
 
 // A control without focus that shows through where its picture is
