@@ -317,6 +317,38 @@ double SweepDegrees(const Sweep& S)
     return D;
 }
 
+// Outlines and fills the ellipse of Box, or its sector when Part is set;
+// false when nothing of it is visible.
+bool PaintEllipticFigure(QImage& Image, const TRect& Clip, const TPen& Pen, const TBrush& Brush, const TRect& Box,
+    const Sweep* Part)
+{
+    if (Box.IsEmpty())
+        return false;
+    const PixelTarget Target(Image, Clip);
+    FigureMask Mask(MaskBox(Box, 0, Clip));
+    if (Mask.Empty())
+        return false;
+    MarkEllipse(Mask, Box, Part);
+    if (Pen.GetStyle() != psClear) {
+        if (Pen.GetWidth() == 1) {
+            Mask.MarkBoundary();
+        } else {
+            const QRectF R = StrokeBox(Box, Pen.GetWidth());
+            QPainterPath Path;
+            if (Part) {
+                Path.moveTo(R.center());
+                Path.arcTo(R, Degrees(Part->Start), SweepDegrees(*Part));
+                Path.closeSubpath();
+            } else {
+                Path.addEllipse(R);
+            }
+            MarkStroke(Mask, Path, Pen.GetWidth());
+        }
+    }
+    PaintMask(Target, Mask, Pen, Brush);
+    return true;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- set-up
@@ -558,25 +590,8 @@ void TCanvas::FrameRect(TRect R)
 
 void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 {
-    const TRect Box = Normalized(X1, Y1, X2, Y2);
-    if (!Ready() || Box.IsEmpty())
-        return;
-    const PixelTarget Target(*FImage, GetClipRect());
-    FigureMask Mask(MaskBox(Box, 0, Target.Clip()));
-    if (Mask.Empty())
-        return;
-    MarkEllipse(Mask, Box, nullptr);
-    if (FPen->GetStyle() != psClear) {
-        if (FPen->GetWidth() == 1) {
-            Mask.MarkBoundary();
-        } else {
-            QPainterPath Path;
-            Path.addEllipse(StrokeBox(Box, FPen->GetWidth()));
-            MarkStroke(Mask, Path, FPen->GetWidth());
-        }
-    }
-    PaintMask(Target, Mask, *FPen, *FBrush);
-    Changed();
+    if (Ready() && PaintEllipticFigure(*FImage, GetClipRect(), *FPen, *FBrush, Normalized(X1, Y1, X2, Y2), nullptr))
+        Changed();
 }
 
 void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
@@ -617,27 +632,9 @@ void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
 void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
 {
     const TRect Box = Normalized(X1, Y1, X2, Y2);
-    if (!Ready() || Box.IsEmpty())
-        return;
-    const PixelTarget Target(*FImage, GetClipRect());
-    FigureMask Mask(MaskBox(Box, 0, Target.Clip()));
-    if (Mask.Empty())
-        return;
     const Sweep Part = SweepOf(Box, X3, Y3, X4, Y4);
-    MarkEllipse(Mask, Box, &Part);
-    if (FPen->GetStyle() != psClear) {
-        if (FPen->GetWidth() == 1) {
-            Mask.MarkBoundary();
-        } else {
-            const QRectF R = StrokeBox(Box, FPen->GetWidth());
-            QPainterPath Path(R.center());
-            Path.arcTo(R, Degrees(Part.Start), SweepDegrees(Part));
-            Path.closeSubpath();
-            MarkStroke(Mask, Path, FPen->GetWidth());
-        }
-    }
-    PaintMask(Target, Mask, *FPen, *FBrush);
-    Changed();
+    if (Ready() && PaintEllipticFigure(*FImage, GetClipRect(), *FPen, *FBrush, Box, &Part))
+        Changed();
 }
 
 // ---------------------------------------------------------------- text
@@ -762,6 +759,15 @@ void TCanvas::CopyImageRect(TRect Dest, const QImage& Source, TRect SourceRect)
                                                SourceBounds.Bottom - DY});
         if (Rows.IsEmpty())
             return;
+        const bool WholeRows = FCopyMode == cmSrcCopy && DX == 0 && Rows.Left == 0 && Rows.Right == FImage->width()
+            && Source.width() == FImage->width() && Source.bytesPerLine() == FImage->bytesPerLine();
+        if (WholeRows) {
+            // Full rows of equal layout are one block in both pictures.
+            std::memcpy(Target.Row(Rows.Top), Source.constScanLine(Rows.Top + DY),
+                size_t(Rows.Height()) * size_t(Source.bytesPerLine()));
+            Changed();
+            return;
+        }
         for (int Y = Rows.Top; Y < Rows.Bottom; ++Y) {
             const auto* Src = reinterpret_cast<const quint32*>(Source.constScanLine(Y + DY)) + (Rows.Left + DX);
             CombineRow(FCopyMode, Target.Row(Y) + Rows.Left, Src, Rows.Width());
