@@ -13,5 +13,6 @@
 #include <vok/Vok_gridtypes.h>
 #include <vok/Vok_inputtypes.h>
 #include <vok/Vok_keys.h>
+#include <vok/Vok_stdctrls.h>
 #include <vok/Vok_sysservices.h>
 #include <vok/Vok_timers.h>

@@ -1,0 +1,185 @@
+#include <vok/Vok_platform.h>
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QTest>
+
+using namespace vok;
+
+inline void PrintTo(const QString& S, std::ostream* Os) { *Os << '"' << S.toStdString() << '"'; }
+
+TEST(Edit, ChangeFiresForTypingAndSettingTextSelectionReadsClassic)
+{
+    TEdit E;
+    QStringList Seen;
+    E.OnChange = [&](QObject* Sender) { Seen << static_cast<TEdit*>(Sender)->GetText(); };
+    QTest::keyClicks(&E, QStringLiteral("12"));
+    E.SetText(QStringLiteral("345"));
+    EXPECT_EQ(Seen, (QStringList{"1", "12", "345"}));
+
+    E.SetSelStart(1);
+    EXPECT_EQ(E.GetSelStart(), 1);
+    EXPECT_EQ(E.GetSelLength(), 0);
+    E.SetSelLength(5); // clipped to the text
+    EXPECT_EQ(E.GetSelLength(), 2);
+    EXPECT_EQ(E.GetSelText(), QStringLiteral("45"));
+    E.SetSelText(QStringLiteral("x"));
+    EXPECT_EQ(E.GetText(), QStringLiteral("3x"));
+    E.SetMaxLength(0);
+    EXPECT_EQ(E.GetMaxLength(), 0);
+    E.SetAlignment(taRightJustify);
+    EXPECT_EQ(E.GetAlignment(), taRightJustify);
+}
+
+TEST(Label, WrapTextLines)
+{
+    const auto Chars = [](const QString& S) { return int(S.size()); };
+    struct Case
+    {
+        QString Text;
+        int Width;
+        QStringList Lines;
+    };
+    const Case Cases[] = {
+        {"one two three", 7, {"one two", "three"}},
+        {"one two three", 100, {"one two three"}},
+        {"extraordinary word", 5, {"extraordinary", "word"}},
+        {"a\nb c", 1, {"a", "b", "c"}},
+        {"", 10, {""}},
+    };
+    for (const Case& C : Cases)
+        EXPECT_EQ(WrapTextLines(C.Text, C.Width, Chars), C.Lines) << C.Text.toStdString();
+}
+
+TEST(Label, AutoSizeFitsTheCaptionAndPaintsIt)
+{
+    TLabel L;
+    L.SetColor(clWhite);
+    L.SetCaption(QStringLiteral("Pressure"));
+    const int W = L.GetCanvas()->TextWidth(QStringLiteral("Pressure"));
+    EXPECT_EQ(L.GetWidth(), W);
+    L.Update();
+    EXPECT_EQ(L.GetCanvas()->GetPixel(W - 1, 0), clWhite);
+    bool Ink = false;
+    for (int X = 0; X < L.GetWidth() && !Ink; ++X)
+        for (int Y = 0; Y < L.GetHeight() && !Ink; ++Y)
+            Ink = L.GetCanvas()->GetPixel(X, Y) != clWhite;
+    EXPECT_TRUE(Ink);
+
+    L.SetTransparent(true);
+    L.Update();
+    EXPECT_EQ(L.GetPicture().pixelColor(W - 1, 0).alpha(), 0);
+
+    // A right-aligned label keeps its right edge when the caption grows.
+    L.SetAlignment(taRightJustify);
+    L.SetLeft(100);
+    const int Right = L.GetLeft() + L.GetWidth();
+    L.SetCaption(QStringLiteral("Pressure drop"));
+    EXPECT_EQ(L.GetLeft() + L.GetWidth(), Right);
+}
+
+TEST(Panel, RaisedBevelAroundItsColor)
+{
+    TPanel P;
+    P.SetColor(clTeal);
+    P.SetBounds(0, 0, 30, 20);
+    P.Update();
+    TCanvas* C = P.GetCanvas();
+    EXPECT_EQ(C->GetPixel(0, 0), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(C->GetPixel(29, 0), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(C->GetPixel(0, 19), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(C->GetPixel(29, 19), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(C->GetPixel(1, 1), clTeal);
+    P.SetBevelOuter(bvLowered);
+    P.SetBevelWidth(2);
+    P.Update();
+    EXPECT_EQ(C->GetPixel(1, 1), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(C->GetPixel(28, 18), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(C->GetPixel(2, 2), clTeal);
+}
+
+TEST(SpeedButton, NoFocusClickOnReleaseAndGroupLatch)
+{
+    QWidget Form;
+    auto* A = new TSpeedButton(&Form);
+    auto* B = new TSpeedButton(&Form);
+    B->move(30, 0);
+    EXPECT_EQ(A->focusPolicy(), Qt::NoFocus);
+    QStringList Log;
+    A->OnClick = [&](QObject*) { Log << "click"; };
+    A->OnMouseUp = [&](QObject*, TMouseButton, TShiftState, int, int) { Log << "up"; };
+    QTest::mouseClick(A, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Log, (QStringList{"click", "up"}));
+    EXPECT_FALSE(A->GetDown());
+
+    A->SetGroupIndex(1);
+    B->SetGroupIndex(1);
+    QTest::mouseClick(A, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(A->GetDown());
+    QTest::mouseClick(A, Qt::LeftButton, {}, QPoint(5, 5)); // stays down: not AllowAllUp
+    EXPECT_TRUE(A->GetDown());
+    B->SetDown(true);
+    EXPECT_FALSE(A->GetDown());
+    EXPECT_TRUE(B->GetDown());
+}
+
+TEST(ComboBox, ItemsIndexChangeOnlyFromTheUser)
+{
+    TComboBox C;
+    C.SetStyle(csDropDownList);
+    int Changes = 0;
+    C.OnChange = [&](QObject*) { ++Changes; };
+    C.SetItems({"Red", "Green", "Blue"});
+    EXPECT_EQ(C.GetItemIndex(), -1);
+    EXPECT_EQ(C.AddItem(QStringLiteral("Black")), 3);
+    EXPECT_EQ(C.GetItemIndex(), -1);
+    C.SetItemIndex(1);
+    EXPECT_EQ(C.GetText(), QStringLiteral("Green"));
+    C.SetItemIndex(7);
+    EXPECT_EQ(C.GetItemIndex(), -1);
+    EXPECT_EQ(Changes, 0);
+    C.SetFocus();
+    QTest::keyClick(&C, Qt::Key_Down);
+    EXPECT_EQ(C.GetItemIndex(), 0);
+    EXPECT_EQ(Changes, 1);
+    EXPECT_EQ(C.GetItems().size(), 4);
+}
+
+TEST(ComboBox, OwnerDrawnItemsAndDropDownNotification)
+{
+    QWidget Form;
+    auto* C = new TComboBox(&Form);
+    C->SetStyle(csOwnerDrawFixed);
+    C->SetItemHeight(18);
+    C->SetDropDownCount(5);
+    C->SetItems({"Red", "Lime"});
+    C->SetItemIndex(0);
+    QList<int> Drawn;
+    C->OnDrawItem = [&](QObject* Sender, int Index, TRect R, TOwnerDrawState State) {
+        Drawn << Index;
+        TCanvas* Canvas = static_cast<TComboBox*>(Sender)->GetCanvas();
+        Canvas->GetBrush()->SetColor(Index == 0 ? clRed : clLime);
+        Canvas->FillRect(Rect(R.Left + 3, R.Top + 2, R.Left + 33, R.Bottom - 2));
+        EXPECT_EQ(R.Height(), 18);
+        if (State & odComboBoxEdit)
+            Drawn << -1;
+    };
+    int DropDowns = 0;
+    C->OnDropDown = [&](QObject*) {
+        ++DropDowns;
+        EXPECT_FALSE(C->GetDroppedDown()); // before the list opens
+    };
+    const QImage Item = C->RenderItem(1, 60, {});
+    EXPECT_EQ(Item.height(), 18);
+    EXPECT_EQ(Item.pixelColor(10, 9), QColor(Qt::green));
+    Form.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(Drawn.contains(-1)); // the closed box shows the selected item through DrawItem
+    C->SetDroppedDown(true);
+    EXPECT_EQ(DropDowns, 1);
+    EXPECT_TRUE(C->GetDroppedDown());
+    EXPECT_EQ(C->GetDropDownCount(), 5);
+    C->SetDroppedDown(false);
+}
