@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <numeric>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -409,4 +411,35 @@ TEST(StringArrayHooks, ChangeFiresForEveryKindOfChangeAndCanBeSwitchedOff)
     A.OnChange = Saved;
     A.SetString(1, 1, QStringLiteral("loud"));
     EXPECT_EQ(Changes, 12);
+}
+
+TEST(StringArraySort, AgreesWithAStableSortByCompareNatural)
+{
+    // Cells from a vocabulary with numbers, case variants, long texts that
+    // share their first bytes, non-ASCII text and empty cells.
+    const QStringList Vocabulary = {"", "0", "-1.5", "2,5", "10", "1e2", "abc", "ABC", "Abd", "straße", "STRASSE",
+                                    "measurement 01", "Measurement 02", "measurement 1", "Ølberg", "zeta", " 7 "};
+    std::mt19937 Rng(7);
+    const int Rows = 2000;
+    TStringArray A;
+    A.Resize(2, Rows);
+    // Keys by stored row, written while the stored order is the shown one.
+    std::vector<std::pair<QString, QString>> Keys(Rows + 1);
+    for (int Row = 1; Row <= Rows; ++Row) {
+        Keys[std::size_t(Row)] = {Vocabulary[int(Rng() % Vocabulary.size())], Vocabulary[int(Rng() % Vocabulary.size())]};
+        A.SetString(1, Row, Keys[std::size_t(Row)].first);
+        A.SetString(2, Row, Keys[std::size_t(Row)].second);
+    }
+    for (const bool Ascending : {true, false}) {
+        A.Sort(1, 2, Ascending);
+        std::vector<int> Expected(Rows);
+        std::iota(Expected.begin(), Expected.end(), 1);
+        std::stable_sort(Expected.begin(), Expected.end(), [&](int X, int Y) {
+            int C = CompareNatural(Keys[std::size_t(X)].first, Keys[std::size_t(Y)].first);
+            if (C == 0)
+                C = CompareNatural(Keys[std::size_t(X)].second, Keys[std::size_t(Y)].second);
+            return Ascending ? C < 0 : C > 0;
+        });
+        EXPECT_EQ(SortOrder(A), Expected) << (Ascending ? "ascending" : "descending");
+    }
 }
