@@ -89,9 +89,59 @@ TRect Intersect(const TRect& A, const TRect& B)
     return R;
 }
 
+// The box between two corners, within the coordinate limit.
 TRect Normalized(int X1, int Y1, int X2, int Y2)
 {
+    X1 = raster::ClampCoordinate(X1);
+    Y1 = raster::ClampCoordinate(Y1);
+    X2 = raster::ClampCoordinate(X2);
+    Y2 = raster::ClampCoordinate(Y2);
     return {std::min(X1, X2), std::min(Y1, Y2), std::max(X1, X2), std::max(Y1, Y2)};
+}
+
+TRect Clamped(const TRect& R)
+{
+    return {raster::ClampCoordinate(R.Left), raster::ClampCoordinate(R.Top), raster::ClampCoordinate(R.Right),
+        raster::ClampCoordinate(R.Bottom)};
+}
+
+QList<TPoint> ClampedPoints(const QList<TPoint>& Points)
+{
+    QList<TPoint> Result;
+    Result.reserve(Points.size());
+    for (const TPoint& P : Points)
+        Result.append(raster::Clamped(P));
+    return Result;
+}
+
+// The pixels the points lie on (right and bottom exclusive); Points not empty.
+TRect PointBounds(const QList<TPoint>& Points)
+{
+    TRect Bounds{Points[0].X, Points[0].Y, Points[0].X + 1, Points[0].Y + 1};
+    for (const TPoint& P : Points)
+        Bounds = {std::min(Bounds.Left, P.X), std::min(Bounds.Top, P.Y), std::max(Bounds.Right, P.X + 1),
+            std::max(Bounds.Bottom, P.Y + 1)};
+    return Bounds;
+}
+
+// All dash patterns repeat after this many pixels.
+constexpr int DashPeriod = 24;
+
+// Walks the closed outline through Corners, each edge without its end point
+// so every pixel comes once, and calls Visit(X, Y, On) for the pixels within
+// Limit, On telling whether the dash pattern of Style draws them.
+template <class VisitFn>
+void WalkOutline(const QList<TPoint>& Corners, TPenStyle Style, const TRect& Limit, VisitFn&& Visit)
+{
+    long long Phase = 0;
+    for (qsizetype I = 0; I < Corners.size(); ++I) {
+        const TPoint A = Corners[I];
+        const TPoint B = Corners[(I + 1) % Corners.size()];
+        raster::ForEachLinePoint(A, B, false, Limit, [&](int X, int Y, int K) {
+            Visit(X, Y, raster::DashOn(Style, int((Phase + K) % DashPeriod)));
+        });
+        Phase += std::max(std::llabs((long long)B.X - A.X), std::llabs((long long)B.Y - A.Y));
+    }
 }
 
 TRect Inflated(const TRect& R, int D)
@@ -210,7 +260,7 @@ private:
 // within the clip rectangle, one pixel wider for the neighbour test.
 TRect MaskBox(const TRect& Bounds, int PenWidth, const TRect& Clip)
 {
-    return Intersect(Inflated(Bounds, PenWidth + 1), Inflated(Clip, 1));
+    return Intersect(Inflated(Bounds, std::min(PenWidth, raster::CoordinateLimit) + 1), Inflated(Clip, 1));
 }
 
 // Marks as outline the pixels a wide pen's stroke along Path covers.
@@ -415,7 +465,7 @@ void TCanvas::Changed()
 
 void TCanvas::SetPenPos(TPoint Value)
 {
-    FPenPos = Value;
+    FPenPos = raster::Clamped(Value);
     FDashPhase = 0;
 }
 
@@ -429,7 +479,11 @@ void TCanvas::MoveTo(int X, int Y)
 void TCanvas::LineTo(int X, int Y)
 {
     const TPoint From = FPenPos;
-    FPenPos = {X, Y};
+    const TPoint To = raster::Clamped({X, Y});
+    FPenPos = To;
+    const int Phase = FDashPhase;
+    FDashPhase = int((Phase + std::max(std::llabs((long long)To.X - From.X), std::llabs((long long)To.Y - From.Y)))
+        % DashPeriod);
     if (!Ready() || FPen->GetStyle() == psClear)
         return;
     const PixelTarget Target(*FImage, GetClipRect());
@@ -437,14 +491,14 @@ void TCanvas::LineTo(int X, int Y)
         const quint32 Color = ColorToPixel(FPen->GetColor());
         const TPenMode Mode = FPen->GetMode();
         const TPenStyle Style = FPen->GetStyle();
-        raster::ForEachLinePoint(From, {X, Y}, false, [&](int PX, int PY) {
-            if (raster::DashOn(Style, FDashPhase++))
+        raster::ForEachLinePoint(From, To, false, Target.Clip(), [&](int PX, int PY, int K) {
+            if (raster::DashOn(Style, Phase + K))
                 Target.Plot(PX, PY, Color, Mode);
         });
     } else {
         QPainterPath Path(Centre(From));
-        Path.lineTo(Centre({X, Y}));
-        FigureMask Mask(MaskBox(Normalized(From.X, From.Y, X, Y), FPen->GetWidth(), Target.Clip()));
+        Path.lineTo(Centre(To));
+        FigureMask Mask(MaskBox(Normalized(From.X, From.Y, To.X, To.Y), FPen->GetWidth(), Target.Clip()));
         if (Mask.Empty())
             return;
         MarkStroke(Mask, Path, FPen->GetWidth());
@@ -464,15 +518,12 @@ void TCanvas::Polyline(const QList<TPoint>& Points)
             LineTo(Points[I].X, Points[I].Y);
     } else if (Ready() && FPen->GetStyle() != psClear) {
         // One stroke, so the joins of a wide pen are painted once.
-        QPainterPath Path(Centre(Points[0]));
-        TRect Bounds{Points[0].X, Points[0].Y, Points[0].X + 1, Points[0].Y + 1};
-        for (qsizetype I = 1; I < Points.size(); ++I) {
-            Path.lineTo(Centre(Points[I]));
-            Bounds = {std::min(Bounds.Left, Points[I].X), std::min(Bounds.Top, Points[I].Y),
-                std::max(Bounds.Right, Points[I].X + 1), std::max(Bounds.Bottom, Points[I].Y + 1)};
-        }
+        const QList<TPoint> Safe = ClampedPoints(Points);
+        QPainterPath Path(Centre(Safe[0]));
+        for (qsizetype I = 1; I < Safe.size(); ++I)
+            Path.lineTo(Centre(Safe[I]));
         const PixelTarget Target(*FImage, GetClipRect());
-        FigureMask Mask(MaskBox(Bounds, FPen->GetWidth(), Target.Clip()));
+        FigureMask Mask(MaskBox(PointBounds(Safe), FPen->GetWidth(), Target.Clip()));
         if (!Mask.Empty()) {
             MarkStroke(Mask, Path, FPen->GetWidth());
             PaintMask(Target, Mask, *FPen, *FBrush);
@@ -484,16 +535,13 @@ void TCanvas::Polyline(const QList<TPoint>& Points)
 
 // ---------------------------------------------------------------- figures
 
-void TCanvas::Polygon(const QList<TPoint>& Points)
+void TCanvas::Polygon(const QList<TPoint>& Corners)
 {
-    if (Points.isEmpty() || !Ready())
+    if (Corners.isEmpty() || !Ready())
         return;
-    TRect Bounds{Points[0].X, Points[0].Y, Points[0].X + 1, Points[0].Y + 1};
-    for (const TPoint& P : Points)
-        Bounds = {std::min(Bounds.Left, P.X), std::min(Bounds.Top, P.Y), std::max(Bounds.Right, P.X + 1),
-            std::max(Bounds.Bottom, P.Y + 1)};
+    const QList<TPoint> Points = ClampedPoints(Corners);
     const PixelTarget Target(*FImage, GetClipRect());
-    FigureMask Mask(MaskBox(Bounds, FPen->GetWidth(), Target.Clip()));
+    FigureMask Mask(MaskBox(PointBounds(Points), FPen->GetWidth(), Target.Clip()));
     if (Mask.Empty())
         return;
     const TRect& M = Mask.Box();
@@ -503,11 +551,8 @@ void TCanvas::Polygon(const QList<TPoint>& Points)
                 Mask.Set(X, Y, mkInside);
     if (FPen->GetStyle() != psClear) {
         if (FPen->GetWidth() == 1) {
-            int Phase = 0;
-            for (qsizetype I = 0; I < Points.size(); ++I)
-                raster::ForEachLinePoint(Points[I], Points[(I + 1) % Points.size()], false, [&](int X, int Y) {
-                    Mask.Set(X, Y, raster::DashOn(FPen->GetStyle(), Phase++) ? mkOutline : mkOutlineGap);
-                });
+            WalkOutline(Points, FPen->GetStyle(), Mask.Box(),
+                [&](int X, int Y, bool On) { Mask.Set(X, Y, On ? mkOutline : mkOutlineGap); });
         } else {
             QPainterPath Path(Centre(Points[0]));
             for (qsizetype I = 1; I < Points.size(); ++I)
@@ -538,20 +583,18 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
         return;
     }
     const quint32 PenPixel = ColorToPixel(FPen->GetColor());
-    const int W = FPen->GetWidth();
+    const int W = std::min(FPen->GetWidth(), raster::CoordinateLimit);
     const TRect Inner{Box.Left + W, Box.Top + W, Box.Right - W, Box.Bottom - W};
     if (Inner.IsEmpty()) {
         Target.Box(Box, PenPixel, Mode);
     } else if (W == 1 && FPen->GetStyle() != psSolid) {
         // Dashed edges clockwise from the top-left corner, each pixel once.
-        int Phase = 0;
-        const TPoint Corners[4] = {
+        const QList<TPoint> Corners{
             {Box.Left, Box.Top}, {Box.Right - 1, Box.Top}, {Box.Right - 1, Box.Bottom - 1}, {Box.Left, Box.Bottom - 1}};
-        for (int I = 0; I < 4; ++I)
-            raster::ForEachLinePoint(Corners[I], Corners[(I + 1) % 4], false, [&](int X, int Y) {
-                if (raster::DashOn(FPen->GetStyle(), Phase++))
-                    Target.Plot(X, Y, PenPixel, Mode);
-            });
+        WalkOutline(Corners, FPen->GetStyle(), Target.Clip(), [&](int X, int Y, bool On) {
+            if (On)
+                Target.Plot(X, Y, PenPixel, Mode);
+        });
         if (UseBrush)
             Target.Box(Inner, BrushPixel, Mode);
     } else {
@@ -567,6 +610,7 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
 
 void TCanvas::FillRect(TRect R)
 {
+    R = Clamped(R);
     if (!Ready() || FBrush->GetStyle() != bsSolid || R.IsEmpty())
         return;
     PixelTarget(*FImage, GetClipRect()).Box(R, ColorToPixel(FBrush->GetColor()), pmCopy);
@@ -575,6 +619,7 @@ void TCanvas::FillRect(TRect R)
 
 void TCanvas::FrameRect(TRect R)
 {
+    R = Clamped(R);
     if (!Ready() || FBrush->GetStyle() != bsSolid || R.IsEmpty())
         return;
     const PixelTarget Target(*FImage, GetClipRect());
@@ -707,6 +752,7 @@ void TCanvas::CopyRect(TRect Dest, const TCanvas* Source, TRect SourceRect)
 {
     if (!Source || !Source->FImage || Source->FImage->isNull())
         return;
+    SourceRect = Clamped(SourceRect);
     if (Source->FImage == FImage && FCopyMode != cmDstInvert) {
         // Copy out first: source and destination may overlap.
         const QImage Part = FImage->copy(ToQRect(SourceRect));
@@ -732,6 +778,8 @@ void TCanvas::StretchDraw(TRect Dest, const TBitmap* Bitmap)
 
 void TCanvas::CopyImageRect(TRect Dest, const QImage& Source, TRect SourceRect)
 {
+    Dest = Clamped(Dest);
+    SourceRect = Clamped(SourceRect);
     if (!Ready() || Dest.IsEmpty() || SourceRect.IsEmpty() || Source.isNull())
         return;
     if (Source.format() != CanvasFormat) {

@@ -9,6 +9,10 @@
 namespace vok {
 
 namespace {
+// Larger fonts are drawn at this pixel size, so an absurd height cannot make
+// the glyph rasterizer run away.
+constexpr int MaxPixelSize = 2048;
+
 // Raises the error of an Assign from a source of the wrong class.
 [[noreturn]] void CannotAssign(const QObject* Source, const char* Target)
 {
@@ -236,9 +240,12 @@ const QFont& TFont::ToQFont() const
     if (!FQFont) {
         QFont Font(FName);
         // A positive height is the cell height including internal leading;
-        // take the character height as about 80 % of it.
-        const int Pixels = FHeight < 0 ? -FHeight : std::max(1, Round(FHeight * 0.8));
-        Font.setPixelSize(std::max(1, Pixels));
+        // take the character height as about 80 % of it. Height 0 is the
+        // default size, 8 points.
+        int Pixels = FHeight < 0 ? -FHeight : std::max(1, Round(FHeight * 0.8));
+        if (FHeight == 0)
+            Pixels = MulDiv(8, PixelsPerInch, 72);
+        Font.setPixelSize(std::clamp(Pixels, 1, MaxPixelSize));
         Font.setBold(FStyle.testFlag(fsBold));
         Font.setItalic(FStyle.testFlag(fsItalic));
         Font.setUnderline(FStyle.testFlag(fsUnderline));

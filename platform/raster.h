@@ -10,38 +10,71 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
 namespace vok::raster {
 
-// Calls Emit(X, Y) for every pixel of the Bresenham line from A to B, the
-// end point B only when IncludeLast is true.
-template <class EmitFn>
-void ForEachLinePoint(TPoint A, TPoint B, bool IncludeLast, EmitFn&& Emit)
+// Coordinates the canvas works with are limited to +-CoordinateLimit, so that
+// sums, differences and products of two stay inside 64-bit integers and
+// sizes inside int; larger values are clamped.
+inline constexpr int CoordinateLimit = 1 << 28;
+inline int ClampCoordinate(int V)
 {
-    const int Dx = std::abs(B.X - A.X);
-    const int Dy = -std::abs(B.Y - A.Y);
-    const int Sx = A.X < B.X ? 1 : -1;
-    const int Sy = A.Y < B.Y ? 1 : -1;
-    int Error = Dx + Dy;
-    int X = A.X;
-    int Y = A.Y;
-    for (;;) {
-        const bool AtEnd = X == B.X && Y == B.Y;
-        if (AtEnd && !IncludeLast)
-            return;
-        Emit(X, Y);
-        if (AtEnd)
-            return;
-        const int Twice = 2 * Error;
-        if (Twice >= Dy) {
-            Error += Dy;
-            X += Sx;
-        }
-        if (Twice <= Dx) {
-            Error += Dx;
-            Y += Sy;
+    return V < -CoordinateLimit ? -CoordinateLimit : (V > CoordinateLimit ? CoordinateLimit : V);
+}
+inline TPoint Clamped(TPoint P)
+{
+    return {ClampCoordinate(P.X), ClampCoordinate(P.Y)};
+}
+
+// Calls Emit(X, Y, K) for the pixels of the line from A to B that lie in
+// Limit; K counts the line's pixels from A (0) to B (max(|dx|, |dy|)), and B
+// is left out unless IncludeLast. Along the major axis the pixel K is A + K;
+// the minor coordinate is that of the exact line, rounded half up. The work
+// is bounded by Limit's extent, not by the line's length. A and B must lie
+// within +-CoordinateLimit.
+template <class EmitFn>
+void ForEachLinePoint(TPoint A, TPoint B, bool IncludeLast, const TRect& Limit, EmitFn&& Emit)
+{
+    const long long Dx = (long long)B.X - A.X;
+    const long long Dy = (long long)B.Y - A.Y;
+    const bool XMajor = std::llabs(Dx) >= std::llabs(Dy);
+    const long long N = XMajor ? std::llabs(Dx) : std::llabs(Dy); // steps along the major axis
+    const long long M = XMajor ? std::llabs(Dy) : std::llabs(Dx); // steps along the minor axis
+    const long long LastK = IncludeLast ? N : N - 1;
+    if (LastK < 0 || Limit.IsEmpty())
+        return;
+    const int MajorSign = (XMajor ? Dx : Dy) < 0 ? -1 : 1;
+    const int MinorSign = (XMajor ? Dy : Dx) < 0 ? -1 : 1;
+    const long long MajorStart = XMajor ? A.X : A.Y;
+    const long long MinorStart = XMajor ? A.Y : A.X;
+    const long long Low = XMajor ? Limit.Left : Limit.Top;
+    const long long High = (XMajor ? Limit.Right : Limit.Bottom) - 1;
+    // K range whose major coordinate lies in [Low, High].
+    long long FirstK = MajorSign > 0 ? Low - MajorStart : MajorStart - High;
+    long long EndK = MajorSign > 0 ? High - MajorStart : MajorStart - Low;
+    FirstK = std::max(FirstK, 0LL);
+    EndK = std::min(EndK, LastK);
+    if (FirstK > EndK)
+        return;
+    // Minor offset at K: floor((2 K M + N) / 2N), stepped incrementally.
+    const long long TwoN = 2 * std::max(N, 1LL);
+    long long Numerator = 2 * FirstK * M + N;
+    long long Offset = Numerator / TwoN;
+    long long Rest = Numerator % TwoN;
+    for (long long K = FirstK; K <= EndK; ++K) {
+        const long long Major = MajorStart + MajorSign * K;
+        const long long Minor = MinorStart + MinorSign * Offset;
+        const int X = int(XMajor ? Major : Minor);
+        const int Y = int(XMajor ? Minor : Major);
+        if (Limit.Contains({X, Y}))
+            Emit(X, Y, int(K));
+        Rest += 2 * M;
+        if (Rest >= TwoN) {
+            Rest -= TwoN;
+            ++Offset;
         }
     }
 }

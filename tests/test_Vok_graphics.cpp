@@ -223,6 +223,39 @@ TEST(CanvasLines, DashPatternsAndWidePens)
     EXPECT_EQ(R.Top, 13);
 }
 
+TEST(CanvasLines, HugeCoordinatesAreClippedWithoutLongWalks)
+{
+    Picture P;
+    P.Canvas->MoveTo(-2000000000, 5);
+    P.Canvas->LineTo(2000000000, 5);
+    EXPECT_EQ(P.Drawn(), Rect(0, 5, 40, 6));
+    P.Canvas->MoveTo(INT_MIN, INT_MIN);
+    P.Canvas->LineTo(INT_MAX, INT_MAX);
+    EXPECT_EQ(P.At(20, 20), clBlack);
+
+    // The dash pattern counts from the line's start, also outside the picture.
+    Picture Dots;
+    Dots.Canvas->GetPen()->SetStyle(psDot);
+    Dots.Canvas->MoveTo(-3, 0);
+    Dots.Canvas->LineTo(12, 0);
+    EXPECT_EQ(Dots.At(0, 0), clWhite);
+    EXPECT_EQ(Dots.At(3, 0), clBlack);
+
+    Picture Figures;
+    Figures.Canvas->GetPen()->SetColor(clRed);
+    Figures.Canvas->GetBrush()->SetColor(clBlue);
+    Figures.Canvas->Ellipse(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    EXPECT_EQ(Figures.Count(clBlue), 40 * 30);
+    Figures.Canvas->Polygon({{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}});
+    EXPECT_EQ(Figures.Count(clBlue), 40 * 30);
+    Figures.Canvas->GetPen()->SetWidth(INT_MAX);
+    Figures.Canvas->Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    EXPECT_EQ(Figures.Count(clRed), 40 * 30);
+    Figures.Canvas->GetBrush()->SetColor(clGreen);
+    Figures.Canvas->FillRect(Rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX));
+    EXPECT_EQ(Figures.Count(clGreen), 40 * 30);
+}
+
 // ---------------------------------------------------------------- figures
 
 TEST(CanvasFigures, RectangleCoversLeftToRightMinusOne)
@@ -555,6 +588,20 @@ TEST(CanvasText, QualitiesStylesAndAnglesMatchTheGoldenPicture)
         P.Canvas->TextOut(L.X, L.Y, QStringLiteral("(8g]}ÜÄ§ 123"));
     }
     EXPECT_TRUE(vok::test::MatchesGolden(P.Bitmap.GetImage(), QStringLiteral("canvas-text")));
+
+    // A visible change fails and leaves the actual and the diff picture.
+    if (qEnvironmentVariableIntValue("VOK_UPDATE_GOLDEN") == 1)
+        return;
+    P.Canvas->GetBrush()->SetStyle(bsSolid);
+    P.Canvas->GetBrush()->SetColor(clRed);
+    P.Canvas->FillRect(Rect(0, 0, 20, 20));
+    const testing::AssertionResult Changed = vok::test::MatchesGolden(P.Bitmap.GetImage(), QStringLiteral("canvas-text"));
+    EXPECT_FALSE(Changed);
+    const std::string Message = Changed.message();
+    const size_t DiffAt = Message.find("diff picture: ");
+    ASSERT_NE(DiffAt, std::string::npos) << Message;
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(Message.substr(DiffAt + 14))));
+    EXPECT_FALSE(vok::test::MatchesGolden(P.Bitmap.GetImage(), QStringLiteral("no-such-golden")));
 }
 
 // ---------------------------------------------------------------- bitmap
