@@ -1,0 +1,92 @@
+// Writer and reader of the report-list markup: one XML element per line,
+// every text escaped, several lists per file (see Vok_replist.h).
+#pragma once
+
+#include <vok/Vok_replist.h>
+
+#include <QByteArray>
+#include <QString>
+#include <QXmlStreamReader>
+
+#include <functional>
+
+namespace vok::replist {
+
+// Appends the markup of one list to a UTF-8 buffer. The owner drains the
+// buffer whenever it likes (large lists are written in pieces).
+class VOK_EXPORT ReplistXmlWriter
+{
+public:
+    explicit ReplistXmlWriter(QByteArray& Out)
+        : FOut(Out)
+    {
+    }
+
+    void WriteDeclaration();
+    void BeginList(const QString& DataID);
+    void WriteValue(TRepListXmlTag Tag, const QString& Text);
+    void WriteColumnValue(TRepListXmlTag Tag, int Col, const QString& Text);
+    void WriteCell(int Col, int Row, const QString& Text);
+    void EndList();
+
+private:
+    void WriteElement(TRepListXmlTag Tag, int Col, int Row, const QString& Text);
+    QByteArray& FOut;
+};
+
+// Appends Text with the XML special characters, tab and line breaks written
+// as references, so that it survives any XML reader unchanged.
+VOK_EXPORT void AppendXmlEscaped(QByteArray& Out, QStringView Text);
+// Whether Text holds a character XML 1.0 cannot carry (most control
+// characters, U+FFFE, U+FFFF, unpaired surrogates).
+VOK_EXPORT bool NeedsHexEncoding(QStringView Text);
+VOK_EXPORT QByteArray HexEncodeUtf16(QStringView Text);
+// False when Hex is not a whole number of 4-digit code units.
+VOK_EXPORT bool HexDecodeUtf16(QStringView Hex, QString& Text);
+
+// One element of a list: the tag, its c and r attributes (-1 when missing or
+// not a number) and its text.
+struct ReplistXmlItem
+{
+    TRepListXmlTag Tag = xmlInvalid;
+    int Col = -1;
+    int Row = -1;
+    QString Text;
+};
+
+// Parses the markup of one list fed in pieces, starting at its "<replist"
+// start tag. Unknown elements are skipped with everything inside them.
+class VOK_EXPORT ReplistXmlReader
+{
+public:
+    enum class TState { NeedMore, Finished, Failed };
+    using TItemHandler = std::function<bool(const ReplistXmlItem&)>;
+
+    explicit ReplistXmlReader(TItemHandler OnItem)
+        : FOnItem(std::move(OnItem))
+    {
+    }
+
+    // Parses what has arrived; a handler returning false fails the list.
+    TState Feed(const QByteArray& Chunk);
+    // The id attribute of the list's start tag.
+    QString DataID() const { return FDataID; }
+
+private:
+    TState Fail() { return FState = TState::Failed; }
+    TState HandleStart();
+    TState HandleEnd();
+
+    TItemHandler FOnItem;
+    QXmlStreamReader FXml;
+    TState FState = TState::NeedMore;
+    int FDepth = 0;
+    ReplistXmlItem FItem;
+    bool FHexText = false;
+    QString FDataID;
+};
+
+// The tag of an element name (case-insensitive); xmlInvalid when unknown.
+VOK_EXPORT TRepListXmlTag TagOfName(QStringView Name);
+
+} // namespace vok::replist
