@@ -1,7 +1,6 @@
 #include "ColumnFormat.h"
 
 #include <vok/Vok_base.h>
-#include "zz_pending_base.h"
 
 #include <limits>
 

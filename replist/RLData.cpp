@@ -1,7 +1,6 @@
 #include <vok/Vok_replist.h>
 
 #include "ColumnFormat.h"
-#include "zz_pending_base.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

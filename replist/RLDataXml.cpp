@@ -2,7 +2,6 @@
 #include <vok/Vok_replist.h>
 
 #include "AtomicFile.h"
-#include "zz_pending_base.h"
 #include "Progress.h"
 #include "ReplistHeader.h"
 #include "ReplistSource.h"
