@@ -31,6 +31,10 @@ QStringView WithoutSpaces(QStringView Text)
         Text.chop(1);
     return Text;
 }
+QString ClassNameOf(const QObject* Object)
+{
+    return Object ? QString::fromLatin1(Object->metaObject()->className()) : QStringLiteral("nil");
+}
 } // namespace
 
 TRLData::TRLData(QObject* AOwner)
@@ -549,9 +553,7 @@ void TRLData::Assign(QObject* Source)
 {
     auto* Src = qobject_cast<TRLData*>(Source);
     if (Src == nullptr)
-        throw EVOKRLDataError(QStringLiteral("Cannot assign a %1 to a TRLData")
-                                  .arg(Source ? QString::fromLatin1(Source->metaObject()->className())
-                                              : QStringLiteral("nil")));
+        throw EVOKRLDataError(QStringLiteral("Cannot assign a %1 to a TRLData").arg(ClassNameOf(Source)));
     if (Src == this)
         return;
     const TStringArray& From = *Src->FStore;
@@ -602,9 +604,7 @@ void TRLData::AssignTo(QObject* Dest)
 {
     auto* Target = qobject_cast<TRLData*>(Dest);
     if (Target == nullptr)
-        throw EVOKRLDataError(QStringLiteral("Cannot assign a TRLData to a %1")
-                                  .arg(Dest ? QString::fromLatin1(Dest->metaObject()->className())
-                                            : QStringLiteral("nil")));
+        throw EVOKRLDataError(QStringLiteral("Cannot assign a TRLData to a %1").arg(ClassNameOf(Dest)));
     Target->Assign(this);
 }
 
