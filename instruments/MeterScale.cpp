@@ -1,7 +1,6 @@
 #include "MeterScale.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -20,18 +19,6 @@ constexpr int MaxTicks = 10000;
 
 } // namespace
 
-int RoundHalfEven(double X)
-{
-    if (std::isnan(X))
-        return 0;
-    const double R = std::nearbyint(X);
-    if (R <= double(INT_MIN))
-        return INT_MIN;
-    if (R >= double(INT_MAX))
-        return INT_MAX;
-    return int(R);
-}
-
 TMeterGeometry CalcMeterGeometry(TMeterLayout Layout, int Width, int Height, TMeterRims Rims)
 {
     const int HalfW = Width / 2;
@@ -47,7 +34,7 @@ TMeterGeometry CalcMeterGeometry(TMeterLayout Layout, int Width, int Height, TMe
     };
     auto Centred = [&](double Depth) {
         G.Radius = std::min(SideRoom, Free / (1.0 + Depth));
-        G.CenterY = RoundHalfEven(Rims.Top + 8 + G.Radius);
+        G.CenterY = Round(Rims.Top + 8 + G.Radius);
     };
     switch (Layout) {
     case mlCirc90:
@@ -187,7 +174,7 @@ int CalcM(int DecPlaces, double RangeEnd1, double RangeEnd2)
         return -1;
     if (Span >= 100)
         return 0;
-    return 2 - RoundHalfEven(std::log(Span) / 2.5);
+    return 2 - Round(std::log(Span) / 2.5);
 }
 
 QString ScaleLabelText(double Value, int Decimals)
@@ -287,13 +274,13 @@ double DirectionFromPivot(int X, int Y, int CenterX, int CenterY)
 TPoint PolarPoint(const TMeterGeometry& Geometry, double R, double Theta)
 {
     const double A = Theta * DegToRad;
-    return {RoundHalfEven(Geometry.CenterX + R * std::cos(A)), RoundHalfEven(Geometry.CenterY - R * std::sin(A))};
+    return {Round(Geometry.CenterX + R * std::cos(A)), Round(Geometry.CenterY - R * std::sin(A))};
 }
 
 TPoint ArcPoint(const TMeterGeometry& Geometry, double R, double Theta)
 {
     const double A = Theta * DegToRad;
-    return {Geometry.CenterX + RoundHalfEven(R * std::cos(A)), Geometry.CenterY - RoundHalfEven(R * std::sin(A))};
+    return {Geometry.CenterX + Round(R * std::cos(A)), Geometry.CenterY - Round(R * std::sin(A))};
 }
 
 TLabelInset LabelInset(int MaxLabelWidth, int MaxLabelHeight)
@@ -304,16 +291,16 @@ TLabelInset LabelInset(int MaxLabelWidth, int MaxLabelHeight)
 TPoint LabelAnchor(const TMeterGeometry& Geometry, double Theta, TLabelInset Inset)
 {
     const double A = Theta * DegToRad;
-    return {RoundHalfEven(Geometry.CenterX + std::cos(A) * (Geometry.Radius - Inset.X)),
-            RoundHalfEven(Geometry.CenterY - std::sin(A) * (Geometry.Radius - Inset.Y))};
+    return {Round(Geometry.CenterX + std::cos(A) * (Geometry.Radius - Inset.X)),
+            Round(Geometry.CenterY - std::sin(A) * (Geometry.Radius - Inset.Y))};
 }
 
 std::array<TPoint, 7> NeedlePolygon(const TMeterGeometry& Geometry, double Theta, const TNeedleShape& Shape)
 {
     const double NA = Theta * DegToRad;
     const double L = Shape.PercentLength * (Geometry.Radius - 4) * 0.01;
-    const double Tx = RoundHalfEven(Geometry.CenterX + L * std::cos(NA));
-    const double Ty = RoundHalfEven(Geometry.CenterY - L * std::sin(NA));
+    const double Tx = Round(Geometry.CenterX + L * std::cos(NA));
+    const double Ty = Round(Geometry.CenterY - L * std::sin(NA));
     const double H = Shape.HeadAngle / 2.0 * DegToRad;
     const double S = std::sin(NA) * Shape.Thickness / 2.0;
     const double C = std::cos(NA) * Shape.Thickness / 2.0;
@@ -321,7 +308,7 @@ std::array<TPoint, 7> NeedlePolygon(const TMeterGeometry& Geometry, double Theta
     const double Cy = Geometry.CenterY;
     const double Head = Shape.HeadSize;
     const double Mid = Shape.HeadMidLeng;
-    auto P = [](double X, double Y) { return TPoint{RoundHalfEven(X), RoundHalfEven(Y)}; };
+    auto P = [](double X, double Y) { return TPoint{Round(X), Round(Y)}; };
     return {
         P(Tx - Head * std::cos(NA + H), Ty + Head * std::sin(NA + H)),
         P(Tx, Ty),

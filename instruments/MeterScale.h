@@ -6,6 +6,7 @@
 
 #include <vok/Vok_Meter.h>
 #include <vok/Vok_geometry.h>
+#include <vok/Vok_rounding.h>
 #include <vok/vok_export.h>
 
 #include <QList>
@@ -14,11 +15,6 @@
 #include <array>
 
 namespace vok {
-
-// Round to nearest with ties to the even neighbour. Values beyond the int
-// range are clamped to it and NaN gives 0, so a degenerate scale can never
-// produce an undefined conversion.
-VOK_EXPORT int RoundHalfEven(double X);
 
 // Pivot, radius and sweep of the dial.
 struct TMeterGeometry

@@ -334,13 +334,3 @@ TEST(MeterMapping, NeedleOutlinePointsUp)
     EXPECT_EQ(Q[4], Point(148, 188));
     EXPECT_EQ(Q[5], Point(148, 194));
 }
-
-TEST(MeterMapping, RoundingTiesToEvenAndClamps)
-{
-    EXPECT_EQ(RoundHalfEven(0.5), 0);
-    EXPECT_EQ(RoundHalfEven(1.5), 2);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2);
-    EXPECT_EQ(RoundHalfEven(NAN), 0);
-    EXPECT_EQ(RoundHalfEven(1e300), INT_MAX);
-    EXPECT_EQ(RoundHalfEven(-INFINITY), INT_MIN);
-}
