@@ -2,13 +2,389 @@
 // range bands, caption, hub, limit lamps and frame.
 #pragma once
 
+#include <vok/Vok_platform.h>
 #include <vok/vok_export.h>
 
-#include <QtGlobal>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
 
 namespace vok {
 
 // Scale layouts; the number is the sweep of the scale in degrees.
 enum TMeterLayout : quint8 { mlCirc90, mlCirc120, mlCirc180, mlCirc270, mlCirc300, mlCirc360 };
+
+class TMeter;
+
+// Shape, colors and shadow of one needle. Every change fires OnChange (the
+// meter repaints).
+class VOK_EXPORT TNeedleLayout : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int HeadSize READ GetHeadSize WRITE SetHeadSize RESET ResetHeadSize)
+    Q_PROPERTY(int HeadAngle READ GetHeadAngle WRITE SetHeadAngle RESET ResetHeadAngle)
+    Q_PROPERTY(int HeadMidLeng READ GetHeadMidLeng WRITE SetHeadMidLeng RESET ResetHeadMidLeng)
+    Q_PROPERTY(int Thickness READ GetThickness WRITE SetThickness RESET ResetThickness)
+    Q_PROPERTY(quint32 ColorBody READ GetColorBody WRITE SetColorBody RESET ResetColorBody)
+    Q_PROPERTY(quint32 ColorOutline READ GetColorOutline WRITE SetColorOutline RESET ResetColorOutline)
+    Q_PROPERTY(int PercentNeedleLength READ GetPercentNeedleLength WRITE SetPercentNeedleLength RESET ResetPercentNeedleLength)
+    Q_PROPERTY(int ShadowDx READ GetShadowDx WRITE SetShadowDx RESET ResetShadowDx)
+    Q_PROPERTY(int ShadowDy READ GetShadowDy WRITE SetShadowDy RESET ResetShadowDy)
+    Q_PROPERTY(quint32 ShadowColor READ GetShadowColor WRITE SetShadowColor RESET ResetShadowColor)
+    Q_PROPERTY(bool Visible READ GetVisible WRITE SetVisible RESET ResetVisible)
+
+public:
+    // The layout of Meter's main needle (Visible) or its secondary needle
+    // (not Visible).
+    TNeedleLayout(TMeter* Meter, bool Visible);
+
+    int GetHeadSize() const { return FHeadSize; }
+    void SetHeadSize(int Value);
+    int GetHeadAngle() const { return FHeadAngle; }
+    void SetHeadAngle(int Value); // 0..180
+    int GetHeadMidLeng() const { return FHeadMidLeng; }
+    void SetHeadMidLeng(int Value);
+    int GetThickness() const { return FThickness; }
+    void SetThickness(int Value);
+    TColor GetColorBody() const { return FColorBody; }
+    void SetColorBody(TColor Value);
+    TColor GetColorOutline() const { return FColorOutline; }
+    void SetColorOutline(TColor Value);
+    int GetPercentNeedleLength() const { return FPercentNeedleLength; }
+    void SetPercentNeedleLength(int Value); // 0..100
+    int GetShadowDx() const { return FShadowDx; }
+    void SetShadowDx(int Value);
+    int GetShadowDy() const { return FShadowDy; }
+    void SetShadowDy(int Value);
+    TColor GetShadowColor() const { return FShadowColor; }
+    void SetShadowColor(TColor Value);
+    bool GetVisible() const { return FVisible; }
+    void SetVisible(bool Value);
+
+    TMeter* GetMeter() const { return FMeter; }
+
+    // Copies the eleven settings of another TNeedleLayout (one OnChange);
+    // any other source raises EVOKError.
+    void Assign(QObject* Source);
+
+    TNotifyEvent OnChange;
+
+private:
+    template <class T>
+    void Store(T& Field, T Value);
+    void Changed();
+
+    void ResetHeadSize() { SetHeadSize(20); }
+    void ResetHeadAngle() { SetHeadAngle(30); }
+    void ResetHeadMidLeng() { SetHeadMidLeng(20); }
+    void ResetThickness() { SetThickness(0); }
+    void ResetColorBody() { SetColorBody(0xC0C0C0); }
+    void ResetColorOutline() { SetColorOutline(0x000000); }
+    void ResetPercentNeedleLength() { SetPercentNeedleLength(100); }
+    void ResetShadowDx() { SetShadowDx(0); }
+    void ResetShadowDy() { SetShadowDy(0); }
+    void ResetShadowColor() { SetShadowColor(0x808080); }
+    void ResetVisible() { SetVisible(FInitiallyVisible); }
+
+    TMeter* FMeter;
+    bool FInitiallyVisible;
+    int FHeadSize = 20;
+    int FHeadAngle = 30;
+    int FHeadMidLeng = 20;
+    int FThickness = 0;
+    TColor FColorBody = 0xC0C0C0;
+    TColor FColorOutline = 0x000000;
+    int FPercentNeedleLength = 100;
+    int FShadowDx = 0;
+    int FShadowDy = 0;
+    TColor FShadowColor = 0x808080;
+    bool FVisible;
+};
+
+// Called before a scale label is written; the handler may change or empty
+// the text. ChartX, ChartY: where its top-left corner goes.
+using TmtBeforeDrawScaleLabelEvent =
+    std::function<void(QObject* Sender, TCanvas* Canvas, QString& CurrentTickLabel, int ChartX, int ChartY)>;
+// Called before the main needle is drawn; setting NeedleDrawn leaves it out.
+using TBeforeDrawNeedleEvent = std::function<void(QObject* Sender, TCanvas* Canvas, bool& NeedleDrawn)>;
+// Called after the lamps, before the frame, on the picture being painted.
+using TMeterRenderedEvent = std::function<void(QObject* Sender, TCanvas* Canvas)>;
+// The mouse position over the meter in scale units.
+using TMouseMoveInMeterEvent =
+    std::function<void(QObject* Sender, bool WithinRange, TShiftState Shift, double MeterValue)>;
+
+// The analog meter. Setters repaint at once; the whole dial is rendered into
+// an off-screen bitmap and copied to the canvas in one step.
+class VOK_EXPORT TMeter : public TGraphicControl
+{
+    Q_OBJECT
+    Q_PROPERTY(int AnchorSize READ GetAnchorSize WRITE SetAnchorSize RESET ResetAnchorSize)
+    Q_PROPERTY(bool AnchorCovered READ GetAnchorCovered WRITE SetAnchorCovered RESET ResetAnchorCovered)
+    Q_PROPERTY(QString AnchorImage READ GetAnchorImage WRITE SetAnchorImage RESET ResetAnchorImage)
+    Q_PROPERTY(QString BackGroundImg READ GetBackGroundImg WRITE SetBackGroundImg RESET ResetBackGroundImg)
+    Q_PROPERTY(vok::TBkgFill BkgndFillMode READ GetBkgndFillMode WRITE SetBkgndFillMode RESET ResetBkgndFillMode)
+    Q_PROPERTY(QString Caption READ GetCaption WRITE SetCaption RESET ResetCaption)
+    Q_PROPERTY(quint32 ColorBakG READ GetColorBakG WRITE SetColorBakG RESET ResetColorBakG)
+    Q_PROPERTY(quint32 ColorCover READ GetColorCover WRITE SetColorCover RESET ResetColorCover)
+    Q_PROPERTY(quint32 ColorScale READ GetColorScale WRITE SetColorScale RESET ResetColorScale)
+    Q_PROPERTY(vok::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
+    Q_PROPERTY(quint32 ColorSclBkLow READ GetColorSclBkLow WRITE SetColorSclBkLow RESET ResetColorSclBkLow)
+    Q_PROPERTY(quint32 ColorSclBkNorm READ GetColorSclBkNorm WRITE SetColorSclBkNorm RESET ResetColorSclBkNorm)
+    Q_PROPERTY(quint32 ColorSclBkHigh READ GetColorSclBkHigh WRITE SetColorSclBkHigh RESET ResetColorSclBkHigh)
+    Q_PROPERTY(vok::TFont* FontCaption READ GetFontCaption WRITE SetFontCaption)
+    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
+    Q_PROPERTY(bool LimWatchHighOn READ GetLimWatchHighOn WRITE SetLimWatchHighOn RESET ResetLimWatchHighOn)
+    Q_PROPERTY(bool LimWatchLowOn READ GetLimWatchLowOn WRITE SetLimWatchLowOn RESET ResetLimWatchLowOn)
+    Q_PROPERTY(quint32 LimWatchActColor READ GetLimWatchActColor WRITE SetLimWatchActColor RESET ResetLimWatchActColor)
+    Q_PROPERTY(quint32 LimWatchPsvColor READ GetLimWatchPsvColor WRITE SetLimWatchPsvColor RESET ResetLimWatchPsvColor)
+    Q_PROPERTY(bool Logarithmic READ GetLogarithmic WRITE SetLogarithmic RESET ResetLogarithmic)
+    Q_PROPERTY(double MeterMinValue READ GetMeterMinValue WRITE SetMeterMinValue RESET ResetMeterMinValue)
+    Q_PROPERTY(double MeterMaxValue READ GetMeterMaxValue WRITE SetMeterMaxValue RESET ResetMeterMaxValue)
+    Q_PROPERTY(double ThresholdLow READ GetThresholdLow WRITE SetThresholdLow RESET ResetThresholdLow)
+    Q_PROPERTY(double ThresholdHigh READ GetThresholdHigh WRITE SetThresholdHigh RESET ResetThresholdHigh)
+    Q_PROPERTY(int MeterDecPlaces READ GetMeterDecPlaces WRITE SetMeterDecPlaces RESET ResetMeterDecPlaces)
+    Q_PROPERTY(int MeterNrTicks READ GetMeterNrTicks WRITE SetMeterNrTicks RESET ResetMeterNrTicks)
+    Q_PROPERTY(vok::TMeterLayout MeterLayout READ GetMeterLayout WRITE SetMeterLayout RESET ResetMeterLayout)
+    Q_PROPERTY(bool MeterShortTicks READ GetMeterShortTicks WRITE SetMeterShortTicks RESET ResetMeterShortTicks)
+    Q_PROPERTY(bool MeterScaleLine READ GetMeterScaleLine WRITE SetMeterScaleLine RESET ResetMeterScaleLine)
+    Q_PROPERTY(vok::TNeedleLayout* NeedleLayout READ GetNeedleLayout WRITE SetNeedleLayout)
+    Q_PROPERTY(vok::TNeedleLayout* NeedleLayoutSec READ GetNeedleLayoutSec WRITE SetNeedleLayoutSec)
+    Q_PROPERTY(int RimBottom READ GetRimBottom WRITE SetRimBottom RESET ResetRimBottom)
+    Q_PROPERTY(int RimTop READ GetRimTop WRITE SetRimTop RESET ResetRimTop)
+    Q_PROPERTY(int RimSide READ GetRimSide WRITE SetRimSide RESET ResetRimSide)
+    Q_PROPERTY(double ScaleBkWidth READ GetScaleBkWidth WRITE SetScaleBkWidth RESET ResetScaleBkWidth)
+    Q_PROPERTY(bool ScaleBkVisible READ GetScaleBkVisible WRITE SetScaleBkVisible RESET ResetScaleBkVisible)
+    Q_PROPERTY(bool ScaleVisible READ GetScaleVisible WRITE SetScaleVisible RESET ResetScaleVisible)
+    Q_PROPERTY(double Value READ GetValue WRITE SetValue RESET ResetValue)
+    Q_PROPERTY(double ValueSec READ GetValueSec WRITE SetValueSec RESET ResetValueSec)
+
+public:
+    explicit TMeter(QWidget* AOwner = nullptr);
+    ~TMeter() override;
+
+    int GetAnchorSize() const { return FAnchorSize; }
+    void SetAnchorSize(int Value);
+    bool GetAnchorCovered() const { return FAnchorCovered; }
+    void SetAnchorCovered(bool Value);
+    QString GetAnchorImage() const { return FAnchorImage; }
+    // Loads the hub image and derives its mask; a missing or unreadable file
+    // clears the name. Always repaints.
+    void SetAnchorImage(const QString& Value);
+    QString GetBackGroundImg() const { return FBackGroundImg; }
+    // Loads the background image; a missing file clears the name, a file
+    // that cannot be read raises the platform's error and keeps the name.
+    void SetBackGroundImg(const QString& Value);
+    TBkgFill GetBkgndFillMode() const { return FBkgndFillMode; }
+    void SetBkgndFillMode(TBkgFill Value);
+    QString GetCaption() const { return FCaption; }
+    void SetCaption(const QString& Value);
+    TColor GetColorBakG() const { return FColorBakG; }
+    void SetColorBakG(TColor Value);
+    TColor GetColorCover() const { return FColorCover; }
+    void SetColorCover(TColor Value);
+    TColor GetColorScale() const { return FColorScale; }
+    void SetColorScale(TColor Value);
+    TColorScheme GetColorScheme() const { return FColorScheme; }
+    void SetColorScheme(TColorScheme Value);
+    TColor GetColorSclBkLow() const { return FColorSclBkLow; }
+    void SetColorSclBkLow(TColor Value);
+    TColor GetColorSclBkNorm() const { return FColorSclBkNorm; }
+    void SetColorSclBkNorm(TColor Value);
+    TColor GetColorSclBkHigh() const { return FColorSclBkHigh; }
+    void SetColorSclBkHigh(TColor Value);
+    TFont* GetFontCaption() const { return FFontCaption.get(); }
+    void SetFontCaption(TFont* Value);
+    TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle Value);
+    bool GetLimWatchHighOn() const { return FLimWatchHighOn; }
+    void SetLimWatchHighOn(bool Value);
+    bool GetLimWatchLowOn() const { return FLimWatchLowOn; }
+    void SetLimWatchLowOn(bool Value);
+    TColor GetLimWatchActColor() const { return FLimWatchActColor; }
+    void SetLimWatchActColor(TColor Value);
+    TColor GetLimWatchPsvColor() const { return FLimWatchPsvColor; }
+    void SetLimWatchPsvColor(TColor Value);
+    bool GetLogarithmic() const { return FLogarithmic; }
+    void SetLogarithmic(bool Value);
+    double GetMeterMinValue() const { return FMeterMinValue; }
+    void SetMeterMinValue(double Value);
+    double GetMeterMaxValue() const { return FMeterMaxValue; }
+    void SetMeterMaxValue(double Value);
+    double GetThresholdLow() const { return FThresholdLow; }
+    void SetThresholdLow(double Value);
+    double GetThresholdHigh() const { return FThresholdHigh; }
+    void SetThresholdHigh(double Value);
+    int GetMeterDecPlaces() const { return FMeterDecPlaces; }
+    void SetMeterDecPlaces(int Value); // 0..4
+    int GetMeterNrTicks() const { return FMeterNrTicks; }
+    void SetMeterNrTicks(int Value); // 2..21
+    TMeterLayout GetMeterLayout() const { return FMeterLayout; }
+    void SetMeterLayout(TMeterLayout Value);
+    bool GetMeterShortTicks() const { return FMeterShortTicks; }
+    void SetMeterShortTicks(bool Value);
+    bool GetMeterScaleLine() const { return FMeterScaleLine; }
+    void SetMeterScaleLine(bool Value);
+    TNeedleLayout* GetNeedleLayout() const { return FNeedleLayout.get(); }
+    void SetNeedleLayout(TNeedleLayout* Value);
+    TNeedleLayout* GetNeedleLayoutSec() const { return FNeedleLayoutSec.get(); }
+    void SetNeedleLayoutSec(TNeedleLayout* Value);
+    int GetRimBottom() const { return FRimBottom; }
+    void SetRimBottom(int Value);
+    int GetRimTop() const { return FRimTop; }
+    void SetRimTop(int Value);
+    int GetRimSide() const { return FRimSide; }
+    void SetRimSide(int Value);
+    double GetScaleBkWidth() const { return FScaleBkWidth; }
+    void SetScaleBkWidth(double Value); // 0..100
+    bool GetScaleBkVisible() const { return FScaleBkVisible; }
+    void SetScaleBkVisible(bool Value);
+    bool GetScaleVisible() const { return FScaleVisible; }
+    void SetScaleVisible(bool Value);
+    double GetValue() const { return FValue; }
+    void SetValue(double Value);
+    double GetValueSec() const { return FValueSec; }
+    void SetValueSec(double Value);
+
+    // The dial geometry, recomputed by CalcMeterLayoutParams.
+    int GetMeterAngle() const { return FMeterAngle; }
+    double GetMeterRadius() const { return FMeterRadius; }
+    int GetMeterCenterX() const { return FMeterCenterX; }
+    int GetMeterCenterY() const { return FMeterCenterY; }
+    // The flags that light the high and the low limit lamp.
+    bool IsOverLimit() const { return FOverLimit; }
+    bool IsUnderLimit() const { return FUnderLimit; }
+
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Recomputes sweep, radius and pivot from the layout, size and rims.
+    void CalcMeterLayoutParams();
+    // Angle of Value (clamped to the range) in degrees, clockwise from 6 o'clock.
+    double CalcNeedleAngle(double Value) const;
+    // The pixel at Percent of the radius in the direction of Value.
+    void ConvertToPixelCoords(double Value, double Percent, int& X, int& Y) const;
+    // Decimals of the labels: DecPlaces, or automatic for -2.
+    int CalcM(int DecPlaces, double RangeEnd1, double RangeEnd2) const;
+    // The meter value in the direction of (X, Y) from the pivot; false and 0
+    // outside the sweep of the scale.
+    bool ConvertPixelToValue(int X, int Y, double& MeterValue) const;
+
+    void Paint() override;
+    void Loaded() override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+
+    void DoOverFlowEvent();
+    void DoUnderFlowEvent();
+    void DoNormalRangeEvent();
+    void MouseMoveInMeter(bool WithinRange, TShiftState Shift, double MeterValue);
+    // The needle layouts' change notification: repaints.
+    void StyleChanged(QObject* Sender);
+
+    TmtBeforeDrawScaleLabelEvent OnBeforeDrawScaleLabel;
+    TBeforeDrawNeedleEvent OnBeforeDrawNeedle;
+    TMeterRenderedEvent OnMeterRendered;
+    TMouseMoveInMeterEvent OnMouseMoveInMeter;
+    TNotifyEvent OnOverFlow;
+    TNotifyEvent OnUnderFlow;
+    TNotifyEvent OnNormalRange;
+
+private:
+    class Painter;
+
+    template <class T>
+    void StoreAndPaint(T& Field, T Value);
+    void ClampIntoRange(double& Field) const;
+    bool LoadAnchorImage(const QString& FileName);
+
+    void ResetAnchorSize() { SetAnchorSize(24); }
+    void ResetAnchorCovered() { SetAnchorCovered(true); }
+    void ResetAnchorImage() { SetAnchorImage(QString()); }
+    void ResetBackGroundImg() { SetBackGroundImg(QString()); }
+    void ResetBkgndFillMode() { SetBkgndFillMode(bfSimple); }
+    void ResetCaption() { SetCaption(QString()); }
+    void ResetColorBakG() { SetColorBakG(0xFFFFFF); }
+    void ResetColorCover() { SetColorCover(clBtnFace); }
+    void ResetColorScale() { SetColorScale(0x800000); }
+    void ResetColorScheme() { SetColorScheme(csClassic); }
+    void ResetColorSclBkLow() { SetColorSclBkLow(0x00FF00); }
+    void ResetColorSclBkNorm() { SetColorSclBkNorm(0x0080FF); }
+    void ResetColorSclBkHigh() { SetColorSclBkHigh(0x0000FF); }
+    void ResetFrameStyle() { SetFrameStyle(fsRaised); }
+    void ResetLimWatchHighOn() { SetLimWatchHighOn(true); }
+    void ResetLimWatchLowOn() { SetLimWatchLowOn(true); }
+    void ResetLimWatchActColor() { SetLimWatchActColor(0x0000FF); }
+    void ResetLimWatchPsvColor() { SetLimWatchPsvColor(0x808080); }
+    void ResetLogarithmic() { SetLogarithmic(false); }
+    void ResetMeterMinValue() { SetMeterMinValue(0.0); }
+    void ResetMeterMaxValue() { SetMeterMaxValue(1.0); }
+    void ResetThresholdLow() { SetThresholdLow(0.0); }
+    void ResetThresholdHigh() { SetThresholdHigh(1.0); }
+    void ResetMeterDecPlaces() { SetMeterDecPlaces(1); }
+    void ResetMeterNrTicks() { SetMeterNrTicks(3); }
+    void ResetMeterLayout() { SetMeterLayout(mlCirc90); }
+    void ResetMeterShortTicks() { SetMeterShortTicks(true); }
+    void ResetMeterScaleLine() { SetMeterScaleLine(true); }
+    void ResetRimBottom() { SetRimBottom(10); }
+    void ResetRimTop() { SetRimTop(8); }
+    void ResetRimSide() { SetRimSide(10); }
+    void ResetScaleBkWidth() { SetScaleBkWidth(0.0); }
+    void ResetScaleBkVisible() { SetScaleBkVisible(false); }
+    void ResetScaleVisible() { SetScaleVisible(true); }
+    void ResetValue() { SetValue(0.0); }
+    void ResetValueSec() { SetValueSec(0.0); }
+
+    int FAnchorSize = 24;
+    bool FAnchorCovered = true;
+    QString FAnchorImage;
+    QString FBackGroundImg;
+    TBkgFill FBkgndFillMode = bfSimple;
+    QString FCaption;
+    TColor FColorBakG = 0xFFFFFF;
+    TColor FColorCover = clBtnFace;
+    TColor FColorScale = 0x800000;
+    TColorScheme FColorScheme = csClassic;
+    TColor FColGrayLine = 0x808080;
+    TColor FColWhiteLine = 0xFFFFFF;
+    TColor FColorSclBkLow = 0x00FF00;
+    TColor FColorSclBkNorm = 0x0080FF;
+    TColor FColorSclBkHigh = 0x0000FF;
+    TFrameStyle FFrameStyle = fsRaised;
+    bool FLimWatchHighOn = true;
+    bool FLimWatchLowOn = true;
+    TColor FLimWatchActColor = 0x0000FF;
+    TColor FLimWatchPsvColor = 0x808080;
+    bool FLogarithmic = false;
+    double FMeterMinValue = 0.0;
+    double FMeterMaxValue = 1.0;
+    double FThresholdLow = 0.0;
+    double FThresholdHigh = 1.0;
+    int FMeterDecPlaces = 1;
+    int FMeterNrTicks = 3;
+    TMeterLayout FMeterLayout = mlCirc90;
+    bool FMeterShortTicks = true;
+    bool FMeterScaleLine = true;
+    int FRimBottom = 10;
+    int FRimTop = 8;
+    int FRimSide = 10;
+    double FScaleBkWidth = 0.0;
+    bool FScaleBkVisible = false;
+    bool FScaleVisible = true;
+    double FValue = 0.0;
+    double FValueSec = 0.0;
+    bool FOverLimit = false;
+    bool FUnderLimit = false;
+
+    int FMeterAngle = 90;
+    double FMeterRadius = 0;
+    int FMeterCenterX = 0;
+    int FMeterCenterY = 0;
+
+    std::unique_ptr<TNeedleLayout> FNeedleLayout;
+    std::unique_ptr<TNeedleLayout> FNeedleLayoutSec;
+    std::unique_ptr<TFont> FFontCaption;
+    std::unique_ptr<TBitmap> AuxBGBmp;
+    std::unique_ptr<TBitmap> AuxACBmp;
+    std::unique_ptr<TBitmap> AuxACMaskBmp;
+};
 
 } // namespace vok

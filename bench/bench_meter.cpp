@@ -1,0 +1,71 @@
+// One full repaint of a TMeter at its default size (297 x 209), with and
+// without range bands and labels, next to a QDial of the same size rendered
+// offscreen in the same run.
+#include <vok/Vok_Meter.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDial>
+#include <QImage>
+
+namespace {
+
+using namespace vok;
+
+void ConfigureMeter(TMeter& M, bool BandsAndLabels)
+{
+    M.SetMeterMaxValue(100);
+    M.SetThresholdHigh(80);
+    M.SetThresholdLow(20);
+    M.SetMeterDecPlaces(0);
+    M.SetCaption(QStringLiteral("kPa"));
+    M.SetValue(63);
+    M.SetScaleBkWidth(10);
+    M.SetScaleBkVisible(BandsAndLabels);
+    if (!BandsAndLabels)
+        M.OnBeforeDrawScaleLabel = [](QObject*, TCanvas*, QString& Text, int, int) { Text.clear(); };
+}
+
+void MeterRepaint(benchmark::State& State, bool BandsAndLabels)
+{
+    TMeter M;
+    ConfigureMeter(M, BandsAndLabels);
+    for (auto _ : State) {
+        M.Paint();
+        benchmark::DoNotOptimize(M.GetCanvas());
+    }
+}
+
+void BM_MeterRepaintWithBandsAndLabels(benchmark::State& State) { MeterRepaint(State, true); }
+void BM_MeterRepaintPlain(benchmark::State& State) { MeterRepaint(State, false); }
+
+void BM_QDialRender(benchmark::State& State)
+{
+    QDial Dial;
+    Dial.resize(297, 209);
+    Dial.setRange(0, 100);
+    Dial.setValue(63);
+    Dial.setNotchesVisible(true);
+    QImage Image(297, 209, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : State) {
+        Dial.render(&Image);
+        benchmark::DoNotOptimize(Image.bits());
+    }
+}
+
+BENCHMARK(BM_MeterRepaintWithBandsAndLabels)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MeterRepaintPlain)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QDialRender)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication App(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
