@@ -1,4 +1,5 @@
 #include "numio2editor.h"
+#include "numrounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,20 +19,6 @@ constexpr quint16 vkBack = 8, vkTab = 9, vkShift = 16, vkControl = 17, vkEnd = 3
 QChar ModeSeparatorChar(TDecPSep Mode)
 {
     return WritesDecimalComma(Mode) ? QLatin1Char(',') : QLatin1Char('.');
-}
-
-// The value rounded to the nearest integer (halves to even), kept within
-// 64 bits; NaN gives 0.
-qint64 RoundedInt64(double Value)
-{
-    if (std::isnan(Value))
-        return 0;
-    const double R = std::nearbyint(Value);
-    if (R >= 9223372036854775807.0)
-        return std::numeric_limits<qint64>::max();
-    if (R <= -9223372036854775808.0)
-        return std::numeric_limits<qint64>::min();
-    return qint64(R);
 }
 
 // itInt: an optional sign and digits; beyond 32 bits the nearest bound.
@@ -128,11 +115,11 @@ QString NumValueText(const TNumTextFormat& Format, double Value)
     case itDynamic:
         return QString::number(RoundedInt64(Value));
     case itHex:
-        return IntToHexDigits(qint32(quint32(quint64(RoundedInt64(Value)))), 8);
+        return IntToHexDigits(RoundedBits32(Value), 8);
     case itOct:
-        return IntToOctDigits(qint32(quint32(quint64(RoundedInt64(Value)))), 11);
+        return IntToOctDigits(RoundedBits32(Value), 11);
     case itBin:
-        return IntToBinDigits(qint32(quint32(quint64(RoundedInt64(Value)))), 32);
+        return IntToBinDigits(RoundedBits32(Value), 32);
     }
     if (WritesDecimalComma(Format.DecPlaceSep))
         Text.replace(QLatin1Char('.'), QLatin1Char(','));

@@ -5,6 +5,7 @@
 
 #include "numio2editor.h"
 #include "numio2layout.h"
+#include "numiotext.h"
 
 #include <gtest/gtest.h>
 
@@ -538,4 +539,132 @@ TEST(NumIO2Arithmetic, GaugeValuesAndFill)
     EXPECT_EQ(GaugeFillWidth(3.0, 3.0, 3.0, 82), 82);      // equal bounds: full
     EXPECT_EQ(GaugeFillWidth(0.25, 0.0, 1.0, 10), 2);      // 2.5 rounds to even
     EXPECT_EQ(GaugeFillWidth(0.35, 0.0, 1.0, 10), 4);
+}
+
+// ---- Edit field text rules ----------------------------------------------------------------------
+
+namespace {
+
+TNumIOTextFormat EditFormat(TInFormat F, TDecPSep Sep = dsPoint, int DecP = 2)
+{
+    TNumIOTextFormat Fmt;
+    Fmt.InputFormat = F;
+    Fmt.DecPlaceSep = Sep;
+    Fmt.FixPointDecPlaces = DecP;
+    return Fmt;
+}
+
+} // namespace
+
+TEST(NumIOText, ConvertingWholeTexts)
+{
+    const struct
+    {
+        TInFormat Format;
+        const char* Text;
+        bool Whole;
+        double Value;
+    } Cases[] = {
+        {itExp, "", false, 0},       {itExp, "-", true, 0},       {itExp, "+", true, 0},
+        {itExp, ".", true, 0},       {itExp, "5.", true, 5},      {itExp, "1e", true, 1},
+        {itExp, "1E-", true, 1},     {itExp, "1e+", true, 1},     {itExp, "1 2", false, 0},
+        {itExp, "12a", false, 12},   {itExp, "  7", true, 7},     {itExp, "   ", true, 0},
+        {itExp, "2.5e2", true, 250}, {itFloat, "2.5e2", false, 2.5}, {itFloat, "2,5", false, 2},
+        {itInt, "-42", true, -42},   {itInt, "4.2", false, 4},    {itInt, "-", true, 0},
+        {itHex, "ff", true, 255},    {itHex, "$FF", true, 255},   {itHex, "fg", false, 15},
+        {itOct, "17", true, 15},     {itBin, "102", false, 2},    {itDynamic, "$1f", true, 31},
+        {itDynamic, "%101", true, 5}, {itDynamic, "&18", false, 1}, {itDynamic, "3e1", true, 30},
+        {itDynamic, "$", true, 0},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Text);
+        double V = -1;
+        EXPECT_EQ(ConvertNumText(EditFormat(C.Format), QString::fromLatin1(C.Text), V), C.Whole);
+        if (*C.Text) {
+            EXPECT_EQ(V, C.Value);
+        }
+    }
+}
+
+TEST(NumIOText, SeparatorModes)
+{
+    double V = 0;
+    EXPECT_TRUE(ConvertNumText(EditFormat(itFloat, dsComma), QStringLiteral("2,5"), V));
+    EXPECT_EQ(V, 2.5);
+    EXPECT_FALSE(ConvertNumText(EditFormat(itFloat, dsComma), QStringLiteral("2.5"), V));
+    EXPECT_TRUE(ConvertNumText(EditFormat(itFloat, dsBoth), QStringLiteral("2.5"), V));
+    {
+        PinnedSeparator Comma(QLatin1Char(','));
+        EXPECT_TRUE(ConvertNumText(EditFormat(itFloat, dsSystem), QStringLiteral("2,5"), V));
+        // Written and read back in comma mode.
+        const TNumIOTextFormat Fmt = EditFormat(itFixPoint, dsSystem);
+        EXPECT_EQ(NumIOValueText(Fmt, 2.5), QStringLiteral("2,50"));
+        EXPECT_EQ(NumIOTextValue(Fmt, QStringLiteral("2,50")), 2.5);
+        EXPECT_EQ(NumIOTextValue(Fmt, QStringLiteral("2.50")), 2.5);
+    }
+    PinnedSeparator Other(QChar(0x066B)); // anything but "," is point mode here
+    EXPECT_TRUE(ConvertNumText(EditFormat(itFloat, dsSystem), QStringLiteral("2.5"), V));
+}
+
+TEST(NumIOText, ValueReadingAndWriting)
+{
+    EXPECT_EQ(NumIOValueText(EditFormat(itExp), 1234.5), QStringLiteral(" 1.23450E+03"));
+    EXPECT_EQ(NumIOValueText(EditFormat(itDynamic), -0.5), QStringLiteral("-5.00000E-01"));
+    EXPECT_EQ(NumIOValueText(EditFormat(itFloat), 0.1), QStringLiteral("0.10000000"));
+    EXPECT_EQ(NumIOValueText(EditFormat(itFixPoint, dsPoint, 3), 2.0), QStringLiteral("2.000"));
+    EXPECT_EQ(NumIOValueText(EditFormat(itInt), 2.5), QStringLiteral("3"));
+    EXPECT_EQ(NumIOValueText(EditFormat(itHex), 255.0), QStringLiteral("000000FF"));
+    EXPECT_EQ(NumIOValueText(EditFormat(itOct), -1.0), QStringLiteral("77777777")); // the lowest 8 digits
+    EXPECT_EQ(NumIOValueText(EditFormat(itBin), 5.0), QStringLiteral("00000101"));
+    EXPECT_EQ(NumIOTextValue(EditFormat(itFloat), QStringLiteral("3,")), 3.0);
+    EXPECT_EQ(NumIOTextValue(EditFormat(itFloat), QStringLiteral("x")), 0.0);
+    EXPECT_EQ(NumIOTextValue(EditFormat(itExp), NumIOValueText(EditFormat(itExp), 1234.5)), 1234.5);
+}
+
+TEST(NumIOText, ChangeCheckRangeAndUndo)
+{
+    const TNumIOTextFormat Fmt = EditFormat(itFloat);
+    auto Check = [&](const char* Text, const char* Accepted, int Caret, double Low, double High) {
+        return CheckNumIOChange(Fmt, {QString::fromLatin1(Text), QString::fromLatin1(Accepted), Caret, Low, High});
+    };
+    TNumIOChangeResult R = Check("15", "1", 2, 0, 100);
+    EXPECT_TRUE(R.Accepted);
+    EXPECT_EQ(R.AcceptedText, QStringLiteral("15"));
+    EXPECT_FALSE(R.Replacement);
+    R = Check("150", "15", 3, 0, 100); // out of range: undone
+    EXPECT_FALSE(R.Accepted);
+    EXPECT_TRUE(R.Refused);
+    EXPECT_EQ(R.Replacement.value_or(QString()), QStringLiteral("15"));
+    EXPECT_EQ(R.Caret, 2);
+    EXPECT_EQ(R.AcceptedText, QStringLiteral("15"));
+    EXPECT_TRUE(Check("0", "", 1, 5, 100).Accepted); // 0 passes whatever the range
+    EXPECT_TRUE(Check("-", "", 1, 0, 0).Accepted);    // the run-time range [0, 0]
+    EXPECT_FALSE(Check("3", "", 1, 0, 0).Accepted);
+    R = Check("1 000", "1000", 2, -1e9, 1e9);
+    EXPECT_FALSE(R.Accepted);
+    EXPECT_EQ(R.Replacement.value_or(QString()), QStringLiteral("1000"));
+    R = Check("x", "", 0, 0, 10); // a forgotten accepted text empties the field
+    EXPECT_EQ(R.Replacement.value_or(QStringLiteral("?")), QString());
+    EXPECT_EQ(R.Caret, 0);
+}
+
+TEST(NumIOText, ChangeCheckFixPoint)
+{
+    const TNumIOTextFormat Fmt = EditFormat(itFixPoint);
+    auto Check = [&](const char* Text, const char* Accepted, int Caret) {
+        return CheckNumIOChange(Fmt, {QString::fromLatin1(Text), QString::fromLatin1(Accepted), Caret, -1e6, 1e6});
+    };
+    TNumIOChangeResult R = Check("12.345", "12.34", 6); // a third decimal is cut off
+    EXPECT_TRUE(R.Accepted);
+    EXPECT_EQ(R.Replacement.value_or(QString()), QStringLiteral("12.35"));
+    EXPECT_EQ(R.AcceptedText, QStringLiteral("12.35"));
+    R = Check("12.3.4", "12.34", 5); // a second point is undone
+    EXPECT_FALSE(R.Accepted);
+    EXPECT_EQ(R.Replacement.value_or(QString()), QStringLiteral("12.34"));
+    EXPECT_EQ(R.Caret, 4);
+    R = Check("12.3", "12.34", 4); // a deleted decimal is filled up again
+    EXPECT_EQ(R.Replacement.value_or(QString()), QStringLiteral("12.30"));
+    EXPECT_EQ(R.Caret, 4);
+    R = Check("1234", "12.34", 2); // the point deleted: the number stays whole
+    EXPECT_EQ(R.Replacement.value_or(QString()), QStringLiteral("1234.00"));
 }
