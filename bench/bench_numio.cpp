@@ -1,9 +1,12 @@
 // Number formats against the C library on the same values: ReadFloatNum
-// against strtod, FormatFloatNum against snprintf, 1,000,000 values a pass.
+// against strtod, FormatFloatNum against snprintf, 1,000,000 values a pass;
+// and one full repaint of a self-drawn numeric field.
 #include <vok/Vok_NumIO.h>
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QFont>
 #include <QString>
 
 #include <cmath>
@@ -111,8 +114,23 @@ void BM_snprintf(benchmark::State& State, const char* Format)
     State.SetItemsProcessed(State.iterations() * ValueCount);
 }
 
+// A field at its default size with captions, spin buttons and gauge.
+void BM_NumIO2Repaint(benchmark::State& State)
+{
+    vok::TNumIO2 Field;
+    Field.HandleNeeded();
+    Field.SetLeftText(QStringLiteral("Supply"));
+    Field.SetRightText(QStringLiteral("V"));
+    Field.SetButVisible(true);
+    Field.SetGaugeVisible(true);
+    Field.SetValue(12.5);
+    for (auto _ : State)
+        Field.Paint();
+}
+
 } // namespace
 
+BENCHMARK(BM_NumIO2Repaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadFloatNum)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_strtod)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FormatFloatNum, Exp, 12, -2)->Unit(benchmark::kMillisecond);
@@ -120,4 +138,13 @@ BENCHMARK_CAPTURE(BM_snprintf, Exp, "%.5E")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FormatFloatNum, Fixed, 1, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_snprintf, Fixed, "%1.2f")->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication App(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -9,9 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <vok/Vok_syscolors.h>
+#include <vok/Vok_sysservices.h>
+
+#include <QApplication>
 #include <QString>
 
 #include <cmath>
+#include <memory>
 
 using namespace vok;
 
@@ -667,4 +672,388 @@ TEST(NumIOText, ChangeCheckFixPoint)
     EXPECT_EQ(R.Caret, 4);
     R = Check("1234", "12.34", 2); // the point deleted: the number stays whole
     EXPECT_EQ(R.Replacement.value_or(QString()), QStringLiteral("1234.00"));
+}
+
+// ---- TNumIO2 -------------------------------------------------------------------------------------
+
+namespace {
+
+// A field whose window exists, so it paints.
+std::unique_ptr<TNumIO2> MakeField()
+{
+    auto F = std::make_unique<TNumIO2>();
+    F->SetName(QStringLiteral("Num"));
+    F->HandleNeeded();
+    return F;
+}
+
+TColor PixelAt(const TNumIO2& F, int X, int Y) { return F.GetCanvas()->GetPixel(X, Y); }
+
+void PressKey(TNumIO2& F, quint16 Key, TShiftState Shift = {})
+{
+    F.KeyDown(Key, Shift);
+}
+
+} // namespace
+
+TEST(TNumIO2, InitialValues)
+{
+    auto F = MakeField();
+    EXPECT_EQ(F->GetWidth(), 160);
+    EXPECT_EQ(F->GetHeight(), 28);
+    EXPECT_EQ(F->GetAlignment(), taCenter);
+    EXPECT_EQ(F->GetButHeight(), 28);
+    EXPECT_EQ(F->GetButWidth(), 18);
+    EXPECT_EQ(F->GetInputFormat(), itFloat);
+    EXPECT_EQ(F->GetDecPlaceSep(), dsBoth);
+    EXPECT_EQ(F->GetFrameStyle(), fsLowered);
+    EXPECT_EQ(F->GetColorWarnBG(), 0x6088FFF0u);
+    EXPECT_EQ(F->GetRangeHigh(), 1000.0);
+    EXPECT_EQ(F->GetText(), QString());
+    EXPECT_TRUE(F->GetCaretVisible());
+    EXPECT_TRUE(F->CaretTimerRunning());
+    EXPECT_EQ(F->CaretTimerInterval(), 500);
+}
+
+TEST(TNumIO2, SetterLimits)
+{
+    auto F = MakeField();
+    const struct
+    {
+        void (TNumIO2::*Set)(int);
+        int (TNumIO2::*Get)() const;
+        int Value;
+        int Result;
+    } Cases[] = {
+        {&TNumIO2::SetButWidth, &TNumIO2::GetButWidth, 5, 8},
+        {&TNumIO2::SetButWidth, &TNumIO2::GetButWidth, 60, 50},
+        {&TNumIO2::SetButSpace, &TNumIO2::GetButSpace, -1, 0},
+        {&TNumIO2::SetButSpace, &TNumIO2::GetButSpace, 51, 50},
+        {&TNumIO2::SetButHeight, &TNumIO2::GetButHeight, 10, 18},
+        {&TNumIO2::SetButHeight, &TNumIO2::GetButHeight, 40, 28},    // not above Height
+        {&TNumIO2::SetGaugeHeight, &TNumIO2::GetGaugeHeight, 20, 7}, // Height - GaugeTopMargin - 18
+        {&TNumIO2::SetGaugeHeight, &TNumIO2::GetGaugeHeight, 1, 3},
+        {&TNumIO2::SetGaugeTopMargin, &TNumIO2::GetGaugeTopMargin, 9, 2}, // Height - GaugeHeight - 18
+        {&TNumIO2::SetGaugeTopMargin, &TNumIO2::GetGaugeTopMargin, -4, 0},
+        {&TNumIO2::SetGaugeWidth, &TNumIO2::GetGaugeWidth, 5, 10},
+        {&TNumIO2::SetGaugeWidth, &TNumIO2::GetGaugeWidth, 500, 125}, // Width - GaugeLeftMargin
+        {&TNumIO2::SetGaugeLeftMargin, &TNumIO2::GetGaugeLeftMargin, 200, 78}, // Width - GaugeWidth
+        {&TNumIO2::SetLeftSpace, &TNumIO2::GetLeftSpace, -5, 35},    // ignored
+        {&TNumIO2::SetLeftSpace, &TNumIO2::GetLeftSpace, 500, 160},
+        {&TNumIO2::SetFixPointDecPlaces, &TNumIO2::GetFixPointDecPlaces, 0, 2},
+        {&TNumIO2::SetFixPointDecPlaces, &TNumIO2::GetFixPointDecPlaces, 20, 15},
+        {&TNumIO2::SetSignificantDigits, &TNumIO2::GetSignificantDigits, -1, 6},
+        {&TNumIO2::SetSignificantDigits, &TNumIO2::GetSignificantDigits, 99, 15},
+    };
+    for (const auto& C : Cases) {
+        auto G = MakeField();
+        ((*G).*C.Set)(C.Value);
+        EXPECT_EQ(((*G).*C.Get)(), C.Result) << "value " << C.Value;
+    }
+    F->SetHeight(10);
+    EXPECT_EQ(F->GetHeight(), 18);
+    EXPECT_EQ(F->GetButHeight(), 18);
+}
+
+TEST(TNumIO2, RangeBoundsStayOrdered)
+{
+    auto F = MakeField();
+    F->SetRangeLow(2000.0);
+    EXPECT_EQ(F->GetRangeHigh(), 2000.0);
+    F->SetRangeHigh(-5.0);
+    EXPECT_EQ(F->GetRangeLow(), -5.0);
+    EXPECT_EQ(F->GetRangeHigh(), -5.0);
+}
+
+TEST(TNumIO2, ValueAndFormats)
+{
+    auto F = MakeField();
+    F->SetInputFormat(itExp);
+    F->SetValue(1234.5);
+    EXPECT_EQ(F->GetText(), QStringLiteral(" 1.23450E+03"));
+    F->SetSignificantDigits(3); // re-written
+    EXPECT_EQ(F->GetText(), QStringLiteral(" 1.23E+03"));
+    F->SetValue(1e150);
+    EXPECT_EQ(F->GetText(), QStringLiteral("*********"));
+    EXPECT_EQ(F->GetValue(), 0.0);
+    F->SetInputFormat(itFloat);
+    F->SetValue(2.5);
+    F->SetInputFormat(itHex); // read in the old format, written in the new
+    EXPECT_EQ(F->GetText(), QStringLiteral("00000002"));
+    F->SetValue(-1.0);
+    EXPECT_EQ(F->GetText(), QStringLiteral("FFFFFFFF"));
+    F->SetInputFormat(itBin);
+    EXPECT_EQ(F->GetText(), QString(32, QLatin1Char('1')));
+}
+
+TEST(TNumIO2, IntegerValueAndOverflow)
+{
+    auto F = MakeField();
+    F->SetFixPointDecPlaces(1);
+    F->SetValue(2147483647.4);
+    EXPECT_EQ(F->GetIntegerValue(), 2147483647);
+    F->SetValue(-2.5);
+    EXPECT_EQ(F->GetIntegerValue(), -2);
+    F->SetValue(2147483648.0);
+    try {
+        (void)F->GetIntegerValue();
+        FAIL() << "no overflow error";
+    } catch (const EVOKNumIO2Error& E) {
+        EXPECT_EQ(E.Message(), QStringLiteral("Component \"Num\": integer overflow"));
+    }
+}
+
+TEST(TNumIO2, TextSetterAndSeparators)
+{
+    auto F = MakeField();
+    F->SetText(QStringLiteral("12.5"));
+    F->SetSelEnd(3);
+    F->SetText(QStringLiteral("1x")); // invalid: ignored
+    EXPECT_EQ(F->GetText(), QStringLiteral("12.5"));
+    EXPECT_EQ(F->GetCaretPos(), 3);
+    F->SetText(QStringLiteral("7.25"));
+    EXPECT_EQ(F->GetCaretPos(), 0);
+    EXPECT_EQ(F->GetSelEnd(), 0);
+    F->SetDecPlaceSep(dsComma);
+    EXPECT_EQ(F->GetText(), QStringLiteral("7,25"));
+    EXPECT_EQ(F->GetValue(), 7.25);
+    F->SetValue(1.5); // comma mode writes a comma
+    EXPECT_EQ(F->GetText(), QStringLiteral("1,50"));
+    F->SetDecPlaceSep(dsPoint);
+    EXPECT_EQ(F->GetText(), QStringLiteral("1.50"));
+}
+
+TEST(TNumIO2, TypingFiresOnChangeAndBeeps)
+{
+    auto F = MakeField();
+    int Changes = 0;
+    int Beeps = 0;
+    F->OnChange = [&](QObject*) { ++Changes; };
+    SetMessageBeepHook([&](int) { ++Beeps; });
+    F->SetBeep(true);
+    for (quint16 K : {quint16('1'), quint16(190), quint16('5')})
+        PressKey(*F, K);
+    EXPECT_EQ(F->GetText(), QStringLiteral("1.5"));
+    EXPECT_EQ(F->GetValue(), 1.5);
+    EXPECT_EQ(Changes, 3);
+    PressKey(*F, 190);
+    EXPECT_EQ(Changes, 3);
+    EXPECT_EQ(Beeps, 1);
+    F->SetReadOnly(true);
+    PressKey(*F, '7');
+    EXPECT_EQ(F->GetText(), QStringLiteral("1.5"));
+    SetMessageBeepHook(nullptr);
+}
+
+TEST(TNumIO2, ClipboardCommands)
+{
+    auto F = MakeField();
+    F->SetText(QStringLiteral("123.5"));
+    F->SetSelBegin(1);
+    F->SetSelEnd(3);
+    PressKey(*F, 67, ssCtrl);
+    EXPECT_EQ(Clipboard().GetAsText(), QStringLiteral("23"));
+    Clipboard().SetAsText(QStringLiteral("9"));
+    PressKey(*F, 86, ssCtrl);
+    EXPECT_EQ(F->GetText(), QStringLiteral("1239.5"));
+}
+
+TEST(TNumIO2, MouseSetsTheCaret)
+{
+    auto F = MakeField();
+    F->SetAlignment(taLeftJustify);
+    F->SetText(QStringLiteral("123.5"));
+    F->MouseDown(mbLeft, ssLeft, 500, 10); // far right: end of the text
+    EXPECT_EQ(F->GetCaretPos(), 5);
+    EXPECT_EQ(F->GetSelBegin(), 5);
+    F->MouseDown(mbLeft, ssLeft, 0, 10);
+    EXPECT_EQ(F->GetCaretPos(), 0);
+    F->MouseMove(ssLeft, 500, 10); // dragging selects
+    EXPECT_EQ(F->GetSelBegin(), 0);
+    EXPECT_EQ(F->GetSelEnd(), 5);
+    F->MouseMove({}, 20, 10);
+    EXPECT_EQ(F->GetMouseAreaCode(), 0);
+    F->MouseMove({}, 40, 10);
+    EXPECT_EQ(F->GetMouseAreaCode(), 1);
+    F->MouseMove({}, 140, 10);
+    EXPECT_EQ(F->GetMouseAreaCode(), 2);
+}
+
+TEST(TNumIO2, SpinButtons)
+{
+    auto F = MakeField();
+    F->SetButVisible(true); // e = 35 + 80 + 3 = 118
+    int Changes = 0;
+    F->OnChange = [&](QObject*) { ++Changes; };
+    F->SetValue(999.5);
+    F->MouseDown(mbLeft, ssLeft, 125, 5); // upper button, clamped to RangeHigh
+    EXPECT_EQ(F->GetValue(), 1000.0);
+    EXPECT_EQ(Changes, 1);
+    EXPECT_EQ(F->GetCaretPos(), 6); // the end of "999.50": the text row covers the buttons
+    F->MouseDown(mbLeft, ssLeft, 125, 20);
+    EXPECT_EQ(F->GetValue(), 999.0);
+
+    F->ButtonPivots = {0, 10, 20};
+    F->SetValue(12.0);
+    F->MouseDown(mbLeft, ssLeft, 125, 5);
+    EXPECT_EQ(F->GetValue(), 20.0);
+    F->SetValue(12.0);
+    F->MouseDown(mbLeft, ssLeft, 125, 20);
+    EXPECT_EQ(F->GetValue(), 10.0);
+    F->MouseDown(mbLeft, ssLeft, 125, 20);
+    EXPECT_EQ(F->GetValue(), 0.0);
+
+    F->SetButVisible(false); // clicks right of the box only move the caret
+    F->MouseDown(mbLeft, ssLeft, 125, 5);
+    EXPECT_EQ(F->GetValue(), 0.0);
+}
+
+TEST(TNumIO2, GaugeClickAndDrag)
+{
+    auto F = MakeField();
+    F->SetGaugeVisible(true); // g = 8 + 3 + 1: the gauge strip starts below y 16
+    int Changes = 0;
+    int GaugeChanges = 0;
+    double Last = -1;
+    F->OnChange = [&](QObject*) { ++Changes; };
+    F->OnGaugeChange = [&](QObject*, TShiftState, double V) {
+        ++GaugeChanges;
+        Last = V;
+    };
+    F->MouseDown(mbLeft, ssLeft, 35, 22);
+    EXPECT_EQ(F->GetValue(), 0.0);
+    F->MouseDown(mbLeft, ssLeft, 35 + 82, 22);
+    EXPECT_EQ(F->GetValue(), 1000.0);
+    EXPECT_EQ(Changes, 0);
+    EXPECT_EQ(GaugeChanges, 0);
+    F->MouseUp(mbLeft, {}, 35 + 82, 22);
+    EXPECT_EQ(Changes, 1);
+    F->MouseMove(ssLeft, 35 + 41, 22);
+    EXPECT_EQ(GaugeChanges, 1);
+    EXPECT_EQ(Last, 500.0);
+    EXPECT_EQ(F->GetValue(), 500.0);
+    F->MouseUp(mbLeft, {}, 76, 22);
+    EXPECT_EQ(Changes, 2);
+    F->MouseUp(mbLeft, {}, 76, 22);
+    EXPECT_EQ(Changes, 2);
+}
+
+TEST(TNumIO2, CaretTimer)
+{
+    auto F = MakeField();
+    EXPECT_TRUE(F->CaretTimerRunning());
+    F->DoTimer(); // not focused: the timer stops and the caret hides
+    EXPECT_FALSE(F->CaretTimerRunning());
+    EXPECT_FALSE(F->GetCaretVisible());
+    F->Click();
+    EXPECT_TRUE(F->CaretTimerRunning());
+    EXPECT_TRUE(F->GetCaretVisible());
+    F->SetReadOnly(true);
+    EXPECT_FALSE(F->CaretTimerRunning());
+    F->SetFocus();
+    EXPECT_FALSE(F->CaretTimerRunning());
+    F->SetReadOnly(false);
+    EXPECT_TRUE(F->CaretTimerRunning());
+}
+
+TEST(TNumIO2, CaretBlinksWhileFocused)
+{
+    QWidget Window;
+    auto* F = new TNumIO2(&Window);
+    Window.show();
+    QApplication::setActiveWindow(&Window);
+    F->SetFocus();
+    if (!F->Focused())
+        GTEST_SKIP() << "the platform gives no focus";
+    EXPECT_TRUE(F->GetCaretVisible());
+    F->DoTimer();
+    EXPECT_FALSE(F->GetCaretVisible());
+    EXPECT_TRUE(F->CaretTimerRunning());
+    F->DoTimer();
+    EXPECT_TRUE(F->GetCaretVisible());
+}
+
+TEST(TNumIO2, TimerRefusalRaises)
+{
+    const int Limit = TComponentTimer::ProcessTimerLimit();
+    TComponentTimer::SetProcessTimerLimit(TComponentTimer::RunningTimerCount());
+    try {
+        TNumIO2 F;
+        F.SetName(QStringLiteral("Blink"));
+        FAIL() << "no timer error";
+    } catch (const EVOKNumIO2Error& E) {
+        EXPECT_EQ(E.Message(), QStringLiteral("Component \"\": no timer available"));
+    }
+    TComponentTimer::SetProcessTimerLimit(Limit);
+}
+
+TEST(TNumIO2, PaintingBoxFrameAndWarning)
+{
+    auto F = MakeField();
+    F->SetValue(5.0);
+    // Sunken frame: black left/top edge, white bottom/right edge, gray outline.
+    EXPECT_EQ(PixelAt(*F, 36, 1), clBlack);
+    EXPECT_EQ(PixelAt(*F, 80, 1), clBlack);
+    EXPECT_EQ(PixelAt(*F, 36, 27), clWhite);
+    EXPECT_EQ(PixelAt(*F, 117, 10), clWhite);
+    EXPECT_EQ(PixelAt(*F, 35, 10), clGray);
+    EXPECT_EQ(PixelAt(*F, 40, 20), clWhite); // box background
+    F->SetValue(5000.0);
+    EXPECT_TRUE(F->OutOfRange());
+    EXPECT_EQ(PixelAt(*F, 40, 20), TColor(0x88FFF0));
+}
+
+TEST(TNumIO2, PaintingGaugeFill)
+{
+    auto F = MakeField();
+    F->SetHeight(40);
+    F->SetGaugeVisible(true);
+    F->SetGaugeFrameStyle(fsNoFrame);
+    F->SetValue(250.0); // a quarter of 82: 20.5 -> 20 pixels
+    const int Y = 40 - 1 - 4;
+    EXPECT_EQ(PixelAt(*F, 35 + 19, Y), TColor(0x800000));
+    EXPECT_EQ(PixelAt(*F, 35 + 21, Y), TColor(0xC0C0C0));
+}
+
+TEST(TNumIO2, PaintingDisabledCaptionsEmbossed)
+{
+    auto F = MakeField();
+    F->SetLeftText(QStringLiteral("MMM"));
+    F->SetLeftTextAlignment(taLeftJustify);
+    F->SetEnabled(false);
+    // Gray strokes, and light strokes brighter than the background beside them.
+    const int Background = GetRValue(PixelAt(*F, 1, 1));
+    bool Gray = false, Light = false;
+    for (int Y = 0; Y < 28; ++Y)
+        for (int X = 7; X < 34; ++X) {
+            Gray = Gray || PixelAt(*F, X, Y) == clGray;
+            Light = Light || GetRValue(PixelAt(*F, X, Y)) > Background;
+        }
+    EXPECT_TRUE(Gray);
+    EXPECT_TRUE(Light);
+    EXPECT_EQ(PixelAt(*F, 40, 20), clSilver); // disabled box
+}
+
+TEST(TNumIO2, AssignCopiesTheFieldButNotButtonsOrGauge)
+{
+    auto A = MakeField();
+    auto B = MakeField();
+    A->SetInputFormat(itHex);
+    A->SetValue(255);
+    A->SetRangeHigh(5000.0);
+    A->SetLeftText(QStringLiteral("In"));
+    A->SetButColor(0x123456);
+    A->SetGaugeColor(0x654321);
+    B->Assign(A.get());
+    EXPECT_EQ(B->GetInputFormat(), itHex);
+    EXPECT_EQ(B->GetText(), QStringLiteral("000000FF"));
+    EXPECT_EQ(B->GetRangeHigh(), 5000.0);
+    EXPECT_EQ(B->GetLeftText(), QStringLiteral("In"));
+    EXPECT_EQ(B->GetButColor(), 0xC0C0C0u);
+    EXPECT_EQ(B->GetGaugeColor(), 0x800000u);
+    auto C = MakeField();
+    A->AssignTo(C.get());
+    EXPECT_EQ(C->GetText(), QStringLiteral("000000FF"));
+    QObject Other;
+    EXPECT_THROW(B->Assign(&Other), EVOKError);
 }

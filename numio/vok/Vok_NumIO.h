@@ -1,12 +1,17 @@
 // Numeric entry: the number formats shared by both numeric fields (input
-// formats, scanners, typing checks, formatters, separator and range rules).
+// formats, scanners, typing checks, formatters, separator and range rules),
+// the self-drawn numeric field TNumIO2 and the edit-based field TNumIO.
 #pragma once
 
 #include <vok/vok_export.h>
 #include <vok/Vok_basetypes.h>
+#include <vok/Vok_controls.h>
+#include <vok/Vok_timers.h>
 
 #include <QChar>
 #include <QString>
+
+#include <memory>
 
 namespace vok {
 
@@ -92,5 +97,246 @@ VOK_EXPORT TInFormat DynamicTextFormat(const QString& Text);
 
 // A value is out of range below Low or above High; the bounds are in range.
 VOK_EXPORT bool IsOutOfRange(double Value, double Low, double High);
+
+// ---- TNumIO2: the self-drawn numeric field -----------------------------------------
+
+class VOK_EXPORT EVOKNumIO2Error : public EVOKError
+{
+public:
+    using EVOKError::EVOKError;
+};
+
+// The gauge was dragged to GaugeValue.
+using TOnGaugeChangeEvent = std::function<void(QObject* Sender, TShiftState Shift, double GaugeValue)>;
+
+struct TNumIO2Layout;
+struct TNumIO2Appearance;
+class TNumTextEditor;
+
+// A numeric field that draws itself: left caption, framed text box, optional
+// spin buttons, right caption and an optional gauge along the bottom. It keeps
+// the number as text in its own buffer with caret and selection, reads the
+// keyboard itself and blinks its caret on a 500 ms timer while focused. Values
+// outside the range are shown in warning colors, never refused.
+class VOK_EXPORT TNumIO2 : public TCustomControl
+{
+    Q_OBJECT
+    Q_PROPERTY(vok::TAlignment Alignment READ GetAlignment WRITE SetAlignment)
+    Q_PROPERTY(bool AutoSize READ GetAutoSize WRITE SetAutoSize)
+    Q_PROPERTY(bool Beep READ GetBeep WRITE SetBeep)
+    Q_PROPERTY(bool ButVisible READ GetButVisible WRITE SetButVisible)
+    Q_PROPERTY(bool But3D READ GetBut3D WRITE SetBut3D)
+    Q_PROPERTY(int ButHeight READ GetButHeight WRITE SetButHeight)
+    Q_PROPERTY(int ButWidth READ GetButWidth WRITE SetButWidth)
+    Q_PROPERTY(double ButIncrem READ GetButIncrem WRITE SetButIncrem)
+    Q_PROPERTY(int ButSpace READ GetButSpace WRITE SetButSpace)
+    Q_PROPERTY(quint32 ButColor READ GetButColor WRITE SetButColor)
+    Q_PROPERTY(quint32 ColorBoxBG READ GetColorBoxBG WRITE SetColorBoxBG)
+    Q_PROPERTY(quint32 ColorBoxText READ GetColorBoxText WRITE SetColorBoxText)
+    Q_PROPERTY(quint32 ColorOutBG READ GetColorOutBG WRITE SetColorOutBG)
+    Q_PROPERTY(quint32 ColorOutText READ GetColorOutText WRITE SetColorOutText)
+    Q_PROPERTY(vok::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(quint32 ColorWarnBG READ GetColorWarnBG WRITE SetColorWarnBG)
+    Q_PROPERTY(quint32 ColorWarnText READ GetColorWarnText WRITE SetColorWarnText)
+    Q_PROPERTY(vok::TDecPSep DecPlaceSep READ GetDecPlaceSep WRITE SetDecPlaceSep)
+    Q_PROPERTY(int FixPointDecPlaces READ GetFixPointDecPlaces WRITE SetFixPointDecPlaces)
+    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(quint32 GaugeColor READ GetGaugeColor WRITE SetGaugeColor)
+    Q_PROPERTY(quint32 GaugeColorBg READ GetGaugeColorBg WRITE SetGaugeColorBg)
+    Q_PROPERTY(quint32 GaugeColorFrame READ GetGaugeColorFrame WRITE SetGaugeColorFrame)
+    Q_PROPERTY(int GaugeHeight READ GetGaugeHeight WRITE SetGaugeHeight)
+    Q_PROPERTY(vok::TFrameStyle GaugeFrameStyle READ GetGaugeFrameStyle WRITE SetGaugeFrameStyle)
+    Q_PROPERTY(int GaugeLeftMargin READ GetGaugeLeftMargin WRITE SetGaugeLeftMargin)
+    Q_PROPERTY(int GaugeTopMargin READ GetGaugeTopMargin WRITE SetGaugeTopMargin)
+    Q_PROPERTY(bool GaugeVisible READ GetGaugeVisible WRITE SetGaugeVisible)
+    Q_PROPERTY(int GaugeWidth READ GetGaugeWidth WRITE SetGaugeWidth)
+    Q_PROPERTY(bool HideSelection READ GetHideSelection WRITE SetHideSelection)
+    Q_PROPERTY(vok::TInFormat InputFormat READ GetInputFormat WRITE SetInputFormat)
+    Q_PROPERTY(int LeftSpace READ GetLeftSpace WRITE SetLeftSpace)
+    Q_PROPERTY(QString LeftText READ GetLeftText WRITE SetLeftText)
+    Q_PROPERTY(vok::TAlignment LeftTextAlignment READ GetLeftTextAlignment WRITE SetLeftTextAlignment)
+    Q_PROPERTY(double RangeHigh READ GetRangeHigh WRITE SetRangeHigh)
+    Q_PROPERTY(double RangeLow READ GetRangeLow WRITE SetRangeLow)
+    Q_PROPERTY(bool ReadOnly READ GetReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(QString RightText READ GetRightText WRITE SetRightText)
+    Q_PROPERTY(vok::TAlignment RightTextAlignment READ GetRightTextAlignment WRITE SetRightTextAlignment)
+    Q_PROPERTY(int SignificantDigits READ GetSignificantDigits WRITE SetSignificantDigits)
+    Q_PROPERTY(QString Text READ GetText WRITE SetText)
+    Q_PROPERTY(int TextBoxWidth READ GetTextBoxWidth WRITE SetTextBoxWidth)
+    Q_PROPERTY(double Value READ GetValue WRITE SetValue)
+
+public:
+    explicit TNumIO2(QWidget* AOwner = nullptr);
+    ~TNumIO2() override;
+
+    TAlignment GetAlignment() const;
+    void SetAlignment(TAlignment Value);
+    bool GetAutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value);
+    bool GetBeep() const;
+    void SetBeep(bool Value);
+    bool GetButVisible() const;
+    void SetButVisible(bool Value);
+    bool GetBut3D() const;
+    void SetBut3D(bool Value);
+    int GetButHeight() const;
+    void SetButHeight(int Value);
+    int GetButWidth() const;
+    void SetButWidth(int Value);
+    double GetButIncrem() const { return FButIncrem; }
+    void SetButIncrem(double Value);
+    int GetButSpace() const;
+    void SetButSpace(int Value);
+    TColor GetButColor() const;
+    void SetButColor(TColor Value);
+    TColor GetColorBoxBG() const;
+    void SetColorBoxBG(TColor Value);
+    TColor GetColorBoxText() const;
+    void SetColorBoxText(TColor Value);
+    TColor GetColorOutBG() const;
+    void SetColorOutBG(TColor Value);
+    TColor GetColorOutText() const;
+    void SetColorOutText(TColor Value);
+    TColorScheme GetColorScheme() const { return FColorScheme; }
+    void SetColorScheme(TColorScheme Value);
+    TColor GetColorWarnBG() const;
+    void SetColorWarnBG(TColor Value);
+    TColor GetColorWarnText() const;
+    void SetColorWarnText(TColor Value);
+    TDecPSep GetDecPlaceSep() const;
+    void SetDecPlaceSep(TDecPSep Value);
+    int GetFixPointDecPlaces() const;
+    void SetFixPointDecPlaces(int Value);
+    TFrameStyle GetFrameStyle() const;
+    void SetFrameStyle(TFrameStyle Value);
+    TColor GetGaugeColor() const;
+    void SetGaugeColor(TColor Value);
+    TColor GetGaugeColorBg() const;
+    void SetGaugeColorBg(TColor Value);
+    TColor GetGaugeColorFrame() const;
+    void SetGaugeColorFrame(TColor Value);
+    int GetGaugeHeight() const;
+    void SetGaugeHeight(int Value);
+    TFrameStyle GetGaugeFrameStyle() const;
+    void SetGaugeFrameStyle(TFrameStyle Value);
+    int GetGaugeLeftMargin() const;
+    void SetGaugeLeftMargin(int Value);
+    int GetGaugeTopMargin() const;
+    void SetGaugeTopMargin(int Value);
+    bool GetGaugeVisible() const;
+    void SetGaugeVisible(bool Value);
+    int GetGaugeWidth() const;
+    void SetGaugeWidth(int Value);
+    bool GetHideSelection() const { return FHideSel; }
+    void SetHideSelection(bool Value);
+    TInFormat GetInputFormat() const;
+    void SetInputFormat(TInFormat Value);
+    int GetLeftSpace() const;
+    void SetLeftSpace(int Value);
+    QString GetLeftText() const;
+    void SetLeftText(const QString& Value);
+    TAlignment GetLeftTextAlignment() const;
+    void SetLeftTextAlignment(TAlignment Value);
+    double GetRangeHigh() const { return FMaximum; }
+    void SetRangeHigh(double Value);
+    double GetRangeLow() const { return FMinimum; }
+    void SetRangeLow(double Value);
+    bool GetReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value);
+    QString GetRightText() const;
+    void SetRightText(const QString& Value);
+    TAlignment GetRightTextAlignment() const;
+    void SetRightTextAlignment(TAlignment Value);
+    int GetSignificantDigits() const;
+    void SetSignificantDigits(int Value);
+    QString GetText() const;
+    // Taken only when empty or valid in the input format; caret and
+    // selection then go to 0.
+    void SetText(const QString& Value);
+    int GetTextBoxWidth() const;
+    void SetTextBoxWidth(int Value);
+    // The number in the text buffer, read by the input format's rules.
+    double GetValue() const;
+    // Writes Value in the input format (no range check, no OnChange); caret
+    // and selection stay where they are.
+    void SetValue(double Value);
+
+    // The value rounded; outside the 32-bit range raises EVOKNumIO2Error
+    // ("integer overflow").
+    int GetIntegerValue() const;
+    // Which area the mouse was last over: 0 left caption, 1 text box, 2 right of it.
+    int GetMouseAreaCode() const { return FMouseAreaCode; }
+    int GetSelBegin() const;
+    void SetSelBegin(int Value);
+    int GetSelEnd() const;
+    void SetSelEnd(int Value);
+    int GetCaretPos() const;
+    bool GetCaretVisible() const { return FCaretVisib; }
+
+    // Width and height: the height is at least 18 and pulls ButHeight down.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    bool GetEnabled() const override { return FEnabled; }
+    void SetEnabled(bool Value) override;
+
+    void Assign(QObject* Source) override;
+    void AssignTo(QObject* Dest) override;
+    // Fires OnChange.
+    void Changed();
+    bool CheckValidity(const QString& Instring) const;
+    bool OutOfRange() const;
+    void SetFocus() override;
+
+    // The caret timer: whether it runs, its interval, and one tick.
+    bool CaretTimerRunning() const;
+    int CaretTimerInterval() const;
+    void DoTimer();
+
+    void CreateWnd() override;
+    void Paint() override;
+    void KeyDown(quint16& Key, TShiftState Shift) override;
+    void KeyUp(quint16& Key, TShiftState Shift) override;
+    void Click() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DoEnter() override;
+
+    // Optional preferred values: when not empty, spin buttons and gauge snap to them.
+    TDoubleArray ButtonPivots;
+    TNotifyEvent OnChange;
+    TOnGaugeChangeEvent OnGaugeChange;
+
+private:
+    // The layout at the control's current size.
+    TNumIO2Layout Layout() const;
+    void RestartCaretTimer();
+    void CaretTick();
+    // Stores a layout setting and repaints when it changed.
+    void SetLayoutInt(int TNumIO2Layout::*Field, int Value);
+    void SetLookColor(TColor TNumIO2Appearance::*Field, TColor Value);
+    void SetLookAlignment(TAlignment TNumIO2Appearance::*Field, TAlignment Value);
+    void SetLookFrame(TFrameStyle TNumIO2Appearance::*Field, TFrameStyle Value);
+    void SetLookText(QString TNumIO2Appearance::*Field, const QString& Value);
+    void SetLayoutBool(bool TNumIO2Layout::*Field, bool Value);
+
+    std::unique_ptr<TNumTextEditor> FEditor;
+    std::unique_ptr<TNumIO2Layout> FLayout;
+    std::unique_ptr<TNumIO2Appearance> FLook;
+    TComponentTimer* FCaretTimer;
+    bool FSuppressPaint = true;
+    bool FPainting = false;
+    bool FValueChanged = false;
+    bool FEnabled = true;
+    double FButIncrem = 1.0;
+    bool FCaretVisib = true;
+    int FMouseAreaCode = 0;
+    TColorScheme FColorScheme = csClassic;
+    bool FHideSel = true;
+    double FMaximum = 1000.0;
+    double FMinimum = 0.0;
+    bool FOnlineCheck = true;
+    bool FReadOnly = false;
+    bool FAutoSize = false;
+};
 
 } // namespace vok
