@@ -67,7 +67,6 @@ public:
         TNumIO2* Planck = AddField(QStringLiteral("Exponent form, 5 significant digits, out of range"), 28);
         Planck->SetInputFormat(itExp);
         Planck->SetSignificantDigits(5);
-        Planck->SetTextBoxWidth(90);
         Planck->SetLeftText(QStringLiteral("h"));
         Planck->SetRightText(QStringLiteral("J s"));
         Planck->SetRangeLow(1.0);
@@ -95,7 +94,11 @@ private:
         const int Row = FGrid->rowCount();
         auto* Field = new TNumIO2(this);
         Field->SetName(QStringLiteral("Field%1").arg(Row));
+        Field->SetWidth(200);
         Field->SetHeight(Height);
+        Field->SetLeftSpace(55);
+        Field->SetGaugeLeftMargin(55);
+        Field->SetTextBoxWidth(90);
         Field->setFixedSize(Field->GetWidth(), Height);
         auto* Readout = new QLabel;
         Readout->setMinimumWidth(260);
