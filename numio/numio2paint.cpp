@@ -74,6 +74,28 @@ void PaintSpinButtons(TCanvas& C, const TNumIO2Layout& L, const TNumIO2Appearanc
     DrawArrow(C, Cx, H2 + Q, -1);
 }
 
+// The colors of the left/top and the bottom/right edge of a 3-D frame style:
+// sunken, raised, gray or white.
+struct TEdgeColors
+{
+    TColor Upper;
+    TColor Lower;
+};
+
+TEdgeColors EdgeColorsOf(TFrameStyle Style, const TNumIO2Appearance& Look)
+{
+    switch (Style) {
+    case fsLowered:
+        return {Look.ColBlackLine, Look.ColWhiteLine};
+    case fsRaised:
+        return {Look.ColWhiteLine, Look.ColBlackLine};
+    case fsEngraved:
+        return {Look.ColWhiteLine, Look.ColWhiteLine};
+    default:
+        return {Look.ColGrayLine, Look.ColGrayLine};
+    }
+}
+
 // 3-D edges inside R: Upper along the left and top, Lower along the bottom and right.
 void InnerEdges(TCanvas& C, const TRect& R, TColor Upper, TColor Lower)
 {
@@ -110,21 +132,9 @@ void PaintGauge(TCanvas& C, const TNumIO2Layout& L, const TNumIO2Appearance& Loo
         C.Rectangle(G);
         break;
     }
-    switch (Look.GaugeFrameStyle) {
-    case fsLowered:
-        InnerEdges(C, G, Look.ColBlackLine, Look.ColWhiteLine);
-        break;
-    case fsRaised:
-        InnerEdges(C, G, Look.ColWhiteLine, Look.ColBlackLine);
-        break;
-    case fsEmbossed:
-        InnerEdges(C, G, Look.ColGrayLine, Look.ColGrayLine);
-        break;
-    case fsEngraved:
-        InnerEdges(C, G, Look.ColWhiteLine, Look.ColWhiteLine);
-        break;
-    default:
-        break;
+    if (Look.GaugeFrameStyle >= fsLowered) {
+        const TEdgeColors E = EdgeColorsOf(Look.GaugeFrameStyle, Look);
+        InnerEdges(C, G, E.Upper, E.Lower);
     }
 }
 
@@ -148,20 +158,11 @@ void PaintTextBox(TCanvas& C, const TNumIO2Layout& L, const TNumIO2Appearance& L
     if (!ThreeD)
         return;
 
-    TColor Upper = Look.ColGrayLine, Lower = Look.ColGrayLine;
-    if (Style == fsLowered) {
-        Upper = Look.ColBlackLine;
-        Lower = Look.ColWhiteLine;
-    } else if (Style == fsRaised) {
-        Upper = Look.ColWhiteLine;
-        Lower = Look.ColBlackLine;
-    } else if (Style == fsEngraved) {
-        Upper = Lower = Look.ColWhiteLine;
-    }
+    const TEdgeColors E = EdgeColorsOf(Style, Look);
     const int Lft = L.LeftSpace, Bottom = L.Height - L.GaugeStrip(), Rgt = L.LeftSpace + L.TextBoxWidth;
-    C.GetPen()->SetColor(Upper);
+    C.GetPen()->SetColor(E.Upper);
     Corner(C, Lft + 1, Bottom - 3, Lft + 1, 1, Rgt + 1, 1);
-    C.GetPen()->SetColor(Lower);
+    C.GetPen()->SetColor(E.Lower);
     Corner(C, Lft + 1, Bottom - 1, Rgt + 2, Bottom - 1, Rgt + 2, 0);
 }
 
