@@ -4,6 +4,7 @@
 
 #include "MeterScale.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -120,16 +121,36 @@ private:
             {M.FColorSclBkNorm, High, Low},
             {M.FColorSclBkHigh, Scale.MaxAngle(), High},
         };
+        // Each figure is clipped to the ring it can reach: what lies inside
+        // the ring is covered by the disc anyway, and the pixel work shrinks.
+        TRect Touched;
         for (const auto& Band : Bands) {
             if (std::fabs(Band.To - Band.From) * std::numbers::pi / 180 <= 1e-6)
                 continue;
+            const TRect Bounds = RingSectorBounds(G, Rin, Ro, Band.From, Band.To);
+            Touched = Touched.IsEmpty() ? Bounds : Union(Touched, Bounds);
+            C->SetClipRect(Bounds);
             SetPenAndBrush(Band.Color);
             const TPoint P1 = ArcPoint(G, R, Band.From);
             const TPoint P2 = ArcPoint(G, R, Band.To);
             C->Pie(G.CenterX - Ro, G.CenterY - Ro, G.CenterX + Ro + 1, G.CenterY + Ro, P1.X, P1.Y, P2.X, P2.Y);
         }
+        // Over a plain dial the disc only needs to cover what the bands
+        // touched; over an image it erases the image inside the ring too.
+        if (M.FBackGroundImg.isEmpty())
+            C->SetClipRect(Touched);
+        else
+            C->ResetClipRect();
         SetPenAndBrush(M.FColorBakG);
-        C->Ellipse(G.CenterX - Rin, G.CenterY - Rin, G.CenterX + Rin + 1, G.CenterY + Rin);
+        if (!Touched.IsEmpty() || !M.FBackGroundImg.isEmpty())
+            C->Ellipse(G.CenterX - Rin, G.CenterY - Rin, G.CenterX + Rin + 1, G.CenterY + Rin);
+        C->ResetClipRect();
+    }
+
+    static TRect Union(const TRect& A, const TRect& B)
+    {
+        return {std::min(A.Left, B.Left), std::min(A.Top, B.Top), std::max(A.Right, B.Right),
+                std::max(A.Bottom, B.Bottom)};
     }
 
     void Tick(double Value, double Length)
@@ -145,7 +166,9 @@ private:
         if (M.FMeterScaleLine) {
             const TPoint From = ArcPoint(G, G.Radius, Scale.MaxAngle());
             const TPoint To = ArcPoint(G, G.Radius, Scale.MinAngle());
+            C->SetClipRect(RingSectorBounds(G, G.Radius - 1, G.Radius + 1, Scale.MaxAngle(), Scale.MinAngle()));
             C->Arc(G.CenterX - Ri, G.CenterY - Ri, G.CenterX + Ri + 1, G.CenterY + Ri, From.X, From.Y, To.X, To.Y);
+            C->ResetClipRect();
         }
         const double Min = M.FMeterMinValue;
         const double Max = M.FMeterMaxValue;

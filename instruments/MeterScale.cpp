@@ -283,6 +283,34 @@ TPoint ArcPoint(const TMeterGeometry& Geometry, double R, double Theta)
     return {Geometry.CenterX + Round(R * std::cos(A)), Geometry.CenterY - Round(R * std::sin(A))};
 }
 
+TRect RingSectorBounds(const TMeterGeometry& Geometry, double RInner, double ROuter, double From, double To)
+{
+    double Sweep = std::fmod(To - From, 360.0);
+    if (Sweep <= 1e-9)
+        Sweep += 360;
+    const double Inner = std::max(RInner, 0.0);
+    double Left = INFINITY, Right = -INFINITY, Top = INFINITY, Bottom = -INFINITY;
+    auto Add = [&](double R, double Theta) {
+        const double A = Theta * DegToRad;
+        const double X = Geometry.CenterX + R * std::cos(A);
+        const double Y = Geometry.CenterY - R * std::sin(A);
+        Left = std::min(Left, X);
+        Right = std::max(Right, X);
+        Top = std::min(Top, Y);
+        Bottom = std::max(Bottom, Y);
+    };
+    for (double R : {Inner, ROuter}) {
+        Add(R, From);
+        Add(R, From + Sweep);
+    }
+    // The ring's extremes at 0, 90, 180 and 270 degrees that lie within the sweep.
+    for (double Axis = std::ceil(From / 90) * 90; Axis < From + Sweep; Axis += 90)
+        Add(ROuter, Axis);
+    constexpr double Margin = 2;
+    return {Round(std::floor(Left - Margin)), Round(std::floor(Top - Margin)), Round(std::ceil(Right + Margin)) + 1,
+            Round(std::ceil(Bottom + Margin)) + 1};
+}
+
 TLabelInset LabelInset(int MaxLabelWidth, int MaxLabelHeight)
 {
     return {MaxLabelWidth / 2.0 + 15, MaxLabelHeight / 2.0 + 15};

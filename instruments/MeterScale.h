@@ -128,6 +128,12 @@ VOK_EXPORT TPoint PolarPoint(const TMeterGeometry& Geometry, double R, double Th
 // rounded: (CX + Round(R cos), CY - Round(R sin)).
 VOK_EXPORT TPoint ArcPoint(const TMeterGeometry& Geometry, double R, double Theta);
 
+// The pixels a figure on the ring between radii RInner and ROuter can touch
+// from drawing angle From counterclockwise to To (equal angles: the whole
+// ring), with a margin of two pixels for rounding. Drawing clipped to it
+// leaves the same picture and spares the work outside.
+VOK_EXPORT TRect RingSectorBounds(const TMeterGeometry& Geometry, double RInner, double ROuter, double From, double To);
+
 // How far labels sit inside the arc: half the extent of the widest label plus
 // 15 pixels, horizontally and vertically.
 struct TLabelInset

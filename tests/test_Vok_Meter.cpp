@@ -253,6 +253,31 @@ TEST(MeterLayoutGeometry, ArcStaysInsideTheRimsAtAnySize)
     }
 }
 
+TEST(MeterLayoutGeometry, RingSectorBoundsHoldTheWholeSector)
+{
+    const TMeterGeometry G{300, 93.5, 148, 110};
+    std::mt19937 Rng(7);
+    std::uniform_real_distribution<double> Angle(-200, 400);
+    for (int I = 0; I < 200; ++I) {
+        const double From = Angle(Rng);
+        const double To = I % 10 == 0 ? From + 360 : Angle(Rng);  // every tenth a whole ring
+        const TRect B = RingSectorBounds(G, 70, 97, From, To);
+        double Sweep = std::fmod(To - From, 360.0);
+        if (Sweep <= 1e-9)
+            Sweep += 360;
+        for (double T = 0; T <= 1; T += 0.01)
+            for (double R : {70.0, 83.0, 97.0}) {
+                const TPoint P = PolarPoint(G, R, From + T * Sweep);
+                ASSERT_TRUE(B.Contains(P)) << From << " " << To << " at " << T << " r " << R;
+            }
+        EXPECT_LE(B.Width(), 2 * 97 + 6);
+    }
+    // A small sector at the top stays small.
+    const TRect Top = RingSectorBounds(G, 70, 97, 80, 100);
+    EXPECT_LE(Top.Width(), 2 * 97 * std::sin(10 * std::numbers::pi / 180) + 6);
+    EXPECT_LE(Top.Height(), 97 - 70 * std::cos(10 * std::numbers::pi / 180) + 6);
+}
+
 // ---------------------------------------------------------------- mapping
 
 TEST(MeterMapping, AnglesOfTheScaleEnds)
