@@ -1,10 +1,20 @@
 // The grid: geometry of fixed and scrollable cells, scroll limits, selection
 // and key navigation rules, and the grid controls driven through their input
 // handlers.
+#include <vok/Vok_gridedit.h>
 #include <vok/Vok_gridlayout.h>
 #include <vok/Vok_gridnav.h>
+#include <vok/Vok_grids.h>
 
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTest>
+
+#include <map>
+#include <memory>
 
 using namespace vok;
 
@@ -295,4 +305,521 @@ TEST(GridLayout, ScrollBarsFollowTheContent)
     };
     for (const Case& C : Cases)
         EXPECT_EQ(NeededScrollBars(L, C.Width, C.Height, 16, C.Style), C.Expected) << C.Width << "x" << C.Height;
+}
+
+// ---- the grid controls --------------------------------------------------------
+
+namespace {
+
+// Six columns (a fixed one 30 wide, the others 40), fifty rows (two fixed,
+// all 20 high), no border and no scroll bars: the cell area is the whole
+// 200 x 100 control.
+//   columns: 0: 0..30, 1: 31..71, 2: 72..112, 3: 113..153, 4: 154..194, 5: 195..
+//   rows:    0: 0..20, 1: 21..41, 2: 42..62, 3: 63..83, 4: 84..
+std::unique_ptr<TDrawGrid> MakeGrid(TGridOptions Options = goFixedVertLine | goFixedHorzLine | goVertLine |
+                                                           goHorzLine | goRangeSelect)
+{
+    auto G = std::make_unique<TDrawGrid>();
+    G->SetBorderStyle(bsNone);
+    G->SetScrollBars(ssNone);
+    G->SetColCount(6);
+    G->SetRowCount(50);
+    G->SetFixedRows(2);
+    G->SetDefaultColWidth(40);
+    G->SetDefaultRowHeight(20);
+    G->SetColWidths(0, 30);
+    G->SetOptions(Options);
+    G->SetBounds(0, 0, 200, 100);
+    return G;
+}
+
+// The middle of a cell in client coordinates.
+TPoint Middle(const TCustomGrid& G, int ACol, int ARow)
+{
+    const TRect R = G.CellRect(ACol, ARow);
+    return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2};
+}
+
+void Click(TCustomGrid& G, int ACol, int ARow, TShiftState Shift = {})
+{
+    const TPoint P = Middle(G, ACol, ARow);
+    G.MouseDown(mbLeft, Shift | ssLeft, P.X, P.Y);
+    G.MouseUp(mbLeft, Shift, P.X, P.Y);
+}
+
+void Key(TCustomGrid& G, quint16 Code, TShiftState Shift = {})
+{
+    G.KeyDown(Code, Shift);
+}
+
+void Type(QWidget* Target, QChar Char)
+{
+    auto* Control = dynamic_cast<TControlCore*>(Target);
+    ASSERT_NE(Control, nullptr);
+    Control->KeyPress(Char);
+}
+
+} // namespace
+
+TEST(DrawGrid, StartsAtTheFirstScrollableCell)
+{
+    auto G = MakeGrid();
+    EXPECT_EQ(G->GetCol(), 1);
+    EXPECT_EQ(G->GetRow(), 2); // moved out of the second fixed row
+    EXPECT_EQ(G->GetTopRow(), 2);
+    EXPECT_EQ(G->GetLeftCol(), 1);
+    EXPECT_EQ(G->GetVisibleColCount(), 4);
+    EXPECT_EQ(G->GetVisibleRowCount(), 2);
+    EXPECT_EQ(G->CellRect(2, 3), Rect(72, 63, 112, 83));
+    EXPECT_EQ(G->MouseCoord(80, 70), (TGridCoord{2, 3}));
+    int C = 0, R = 0;
+    G->MouseToCell(199, 99, C, R);
+    EXPECT_EQ(C, 5);
+    EXPECT_EQ(R, 4);
+}
+
+TEST(DrawGrid, PaintDrawsExactlyTheVisibleCellsWithTheirStates)
+{
+    auto G = MakeGrid();
+    G->SetTopRow(10);
+    G->SetSelection(GridRect(2, 10, 3, 11));
+    std::map<std::pair<int, int>, std::pair<TRect, TGridDrawState>> Drawn;
+    int Calls = 0;
+    G->OnDrawCell = [&](QObject* Sender, int ACol, int ARow, TRect R, TGridDrawState State) {
+        EXPECT_EQ(Sender, G.get());
+        ++Calls;
+        Drawn[{ACol, ARow}] = {R, State};
+    };
+    G->Paint();
+    const int Rows[] = {0, 1, 10, 11, 12};
+    EXPECT_EQ(Calls, 6 * 5);
+    ASSERT_EQ(Drawn.size(), 30u);
+    for (int Col = 0; Col < 6; ++Col)
+        for (int Row : Rows) {
+            ASSERT_TRUE(Drawn.count({Col, Row})) << Col << "," << Row;
+            const auto& [R, State] = Drawn[{Col, Row}];
+            EXPECT_EQ(R, (G->GetLayout().CellBounds(Col, Row)));
+            TGridDrawState Expected;
+            if (Col < 1 || Row < 2)
+                Expected = gdFixed;
+            else if (Col >= 2 && Col <= 3 && Row >= 10 && Row <= 11)
+                Expected = gdSelected; // not focused: the grid has no focus
+            EXPECT_EQ(State, Expected) << Col << "," << Row;
+        }
+    // The partly visible last column and row get their whole rectangle.
+    EXPECT_EQ((Drawn[{5, 12}].first), Rect(195, 84, 235, 104));
+}
+
+TEST(DrawGrid, TheFocusedCellIsMarkedWhileTheGridHasFocus)
+{
+    auto G = MakeGrid();
+    G->show();
+    G->activateWindow();
+    G->setFocus();
+    QApplication::processEvents();
+    if (!G->Focused())
+        GTEST_SKIP() << "the platform gives no focus";
+    TGridDrawState Current;
+    G->OnDrawCell = [&](QObject*, int ACol, int ARow, TRect, TGridDrawState State) {
+        if (ACol == G->GetCol() && ARow == G->GetRow())
+            Current = State;
+    };
+    G->Paint();
+    EXPECT_EQ(Current, gdFocused | gdSelected);
+}
+
+TEST(DrawGrid, FixedCellsStayWhileScrolling)
+{
+    auto G = MakeGrid();
+    const TRect Corner = G->CellRect(0, 1);
+    const TRect Header = G->CellRect(3, 0);
+    int Changes = 0;
+    G->OnTopLeftChanged = [&](QObject*) { ++Changes; };
+    G->SetTopRow(30);
+    G->SetLeftCol(2);
+    EXPECT_EQ(Changes, 2);
+    EXPECT_EQ(G->CellRect(0, 1), Corner);
+    EXPECT_EQ(G->CellRect(0, 30), Rect(0, 42, 30, 62));
+    EXPECT_EQ(G->CellRect(2, 0), Rect(31, 0, 71, 20)); // header row follows the columns
+    EXPECT_NE(G->CellRect(3, 0), Header);
+    EXPECT_EQ(G->MouseCoord(10, 50), (TGridCoord{0, 30}));
+}
+
+TEST(DrawGrid, TopRowAndLeftColStayInsideTheirLimits)
+{
+    auto G = MakeGrid();
+    int Changes = 0;
+    G->OnTopLeftChanged = [&](QObject*) { ++Changes; };
+    struct Case { int Top, ExpectedTop, Left, ExpectedLeft; };
+    const Case Cases[] = {
+        {-5, 2, -5, 1},
+        {0, 2, 0, 1},
+        {48, 48, 2, 2},
+        {49, 48, 3, 2}, // the last full page starts at row 48 and column 2
+        {1'000'000, 48, 99, 2},
+    };
+    for (const Case& C : Cases) {
+        G->SetTopRow(C.Top);
+        G->SetLeftCol(C.Left);
+        EXPECT_EQ(G->GetTopRow(), C.ExpectedTop) << C.Top;
+        EXPECT_EQ(G->GetLeftCol(), C.ExpectedLeft) << C.Left;
+    }
+    EXPECT_EQ(Changes, 2); // to (2, 48) and nothing after
+    // Growing the control lets fewer rows scroll: the top row follows.
+    G->SetBounds(0, 0, 200, 200);
+    EXPECT_EQ(G->GetTopRow(), 43);
+    EXPECT_EQ(Changes, 3);
+}
+
+TEST(DrawGrid, ScrollBarsFollowTheContentAndScrollTheView)
+{
+    auto G = MakeGrid();
+    G->SetScrollBars(ssBoth);
+    G->SetBounds(0, 0, 400, 150);
+    QScrollBar* Vert = G->VertScrollBar();
+    EXPECT_FALSE(G->HorzScrollBar()->isHidden() && Vert->isHidden());
+    EXPECT_FALSE(Vert->isHidden());
+    EXPECT_TRUE(G->HorzScrollBar()->isHidden()); // 6 columns fit into 400 pixels
+    EXPECT_EQ(G->GetClientWidth(), 400 - Vert->width());
+    EXPECT_EQ(Vert->minimum(), 2);
+    EXPECT_EQ(Vert->maximum(), G->GetLayout().MaxTopLeft().Y);
+    Vert->setValue(20);
+    EXPECT_EQ(G->GetTopRow(), 20);
+    Key(*G, VK_NEXT);
+    EXPECT_EQ(Vert->value(), G->GetTopRow());
+    G->SetRowCount(4); // everything fits: no bar
+    EXPECT_TRUE(Vert->isHidden());
+    EXPECT_EQ(G->GetTopRow(), 2);
+}
+
+TEST(DrawGrid, WheelScrollsUnlessTheHandlerTakesIt)
+{
+    auto G = MakeGrid();
+    EXPECT_TRUE(G->DoMouseWheelDown({}, {}));
+    EXPECT_EQ(G->GetTopRow(), 5);
+    EXPECT_TRUE(G->DoMouseWheelUp({}, {}));
+    EXPECT_EQ(G->GetTopRow(), 2);
+    G->OnMouseWheelDown = [](QObject*, TShiftState, TPoint, bool& Handled) { Handled = true; };
+    G->DoMouseWheelDown({}, {});
+    EXPECT_EQ(G->GetTopRow(), 2);
+    EXPECT_EQ(G->GetRow(), 2); // the wheel scrolls, it does not move the current cell
+}
+
+TEST(DrawGrid, MouseSelectionInEachMode)
+{
+    struct Case
+    {
+        const char* Name;
+        TGridOptions Options;
+        TShiftState SecondShift;
+        bool Drag;
+        TGridRect Expected;
+    };
+    const TGridOptions Range = goRangeSelect;
+    const TGridOptions Rows = goRowSelect | goRangeSelect;
+    const Case Cases[] = {
+        {"click", Range, {}, false, GridRect(3, 3, 3, 3)},
+        {"shift+click extends", Range, ssShift, false, GridRect(2, 2, 3, 3)},
+        {"shift+click without range select", {}, ssShift, false, GridRect(3, 3, 3, 3)},
+        {"drag", Range, {}, true, GridRect(2, 2, 3, 3)},
+        {"drag without range select", {}, {}, true, GridRect(3, 3, 3, 3)},
+        {"row select: click", Rows, {}, false, GridRect(1, 3, 5, 3)},
+        {"row select: drag", Rows, {}, true, GridRect(1, 2, 5, 3)},
+    };
+    for (const Case& C : Cases) {
+        auto G = MakeGrid(C.Options);
+        Click(*G, 2, 2);
+        const TPoint P = Middle(*G, 3, 3);
+        if (C.Drag) {
+            const TPoint Start = Middle(*G, 2, 2);
+            G->MouseDown(mbLeft, ssLeft, Start.X, Start.Y);
+            G->MouseMove(ssLeft, P.X, P.Y);
+            G->MouseUp(mbLeft, {}, P.X, P.Y);
+        } else {
+            Click(*G, 3, 3, C.SecondShift);
+        }
+        EXPECT_EQ(G->GetSelection(), C.Expected) << C.Name;
+        EXPECT_EQ(G->GetRow(), 3) << C.Name;
+    }
+}
+
+TEST(DrawGrid, ClicksOnFixedCellsAndOutsideChangeNothing)
+{
+    auto G = MakeGrid();
+    Click(*G, 3, 3);
+    const TGridRect Before = G->GetSelection();
+    Click(*G, 0, 3);
+    Click(*G, 3, 1);
+    G->MouseDown(mbLeft, ssLeft, 500, 500);
+    G->MouseDown(mbRight, ssRight, Middle(*G, 2, 2).X, Middle(*G, 2, 2).Y);
+    EXPECT_EQ(G->GetSelection(), Before);
+}
+
+TEST(DrawGrid, KeysMoveAndExtendTheSelection)
+{
+    auto G = MakeGrid();
+    Key(*G, VK_DOWN);
+    Key(*G, VK_RIGHT);
+    EXPECT_EQ(G->GetSelection(), GridRect(2, 3, 2, 3));
+    Key(*G, VK_DOWN, ssShift);
+    Key(*G, VK_RIGHT, ssShift);
+    EXPECT_EQ(G->GetSelection(), GridRect(2, 3, 3, 4));
+    // Moving the current row out of view scrolls it back in.
+    EXPECT_EQ(G->GetTopRow(), 3);
+    Key(*G, VK_HOME, ssCtrl);
+    EXPECT_EQ(G->GetSelection(), GridRect(1, 2, 1, 2));
+    EXPECT_EQ(G->GetTopRow(), 2);
+    Key(*G, VK_END, ssCtrl);
+    EXPECT_EQ(G->GetSelection(), GridRect(5, 49, 5, 49));
+    EXPECT_EQ(G->GetTopRow(), 48);
+    EXPECT_EQ(G->GetLeftCol(), 2);
+    // Tab moves only with goTabs.
+    G->SetOptions(G->GetOptions() | goTabs);
+    Key(*G, VK_TAB);
+    EXPECT_EQ(G->GetSelection(), GridRect(1, 2, 1, 2)); // wrapped to the first cell
+}
+
+TEST(DrawGrid, SelectCellMayRefuseAMove)
+{
+    auto G = MakeGrid();
+    std::vector<std::pair<int, int>> Asked;
+    G->OnSelectCell = [&](QObject*, int ACol, int ARow, bool& CanSelect) {
+        Asked.push_back({ACol, ARow});
+        CanSelect = ACol != 3;
+    };
+    int Clicks = 0;
+    G->OnClick = [&](QObject*) { ++Clicks; };
+    Key(*G, VK_RIGHT);
+    Key(*G, VK_RIGHT); // to column 3: refused
+    EXPECT_EQ(G->GetCol(), 2);
+    Click(*G, 3, 3);
+    EXPECT_EQ(G->GetCol(), 2);
+    EXPECT_EQ(G->GetRow(), 2);
+    G->SetCol(3);
+    EXPECT_EQ(G->GetCol(), 2);
+    EXPECT_EQ(G->GetSelection(), GridRect(2, 2, 2, 2));
+    EXPECT_EQ(Asked, (std::vector<std::pair<int, int>>{{2, 2}, {3, 2}, {3, 3}, {3, 2}}));
+    EXPECT_EQ(Clicks, 1); // the accepted key move
+}
+
+TEST(DrawGrid, ColumnsAreSizedByDraggingTheirBorderInAFixedRow)
+{
+    auto G = MakeGrid(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goColSizing);
+    // Border of column 2 at x = 112; grab it 2 pixels off and drag 25 right.
+    G->MouseDown(mbLeft, ssLeft, 110, 10);
+    EXPECT_EQ(G->GetGridState(), gsColSizing);
+    G->MouseMove(ssLeft, 135, 10);
+    G->MouseUp(mbLeft, {}, 135, 10);
+    EXPECT_EQ(G->GetColWidths(2), 65);
+    EXPECT_EQ(G->GetGridState(), gsNormal);
+    // In a scrollable row the same spot selects a cell.
+    G->MouseDown(mbLeft, ssLeft, 135, 50);
+    G->MouseUp(mbLeft, {}, 135, 50);
+    EXPECT_EQ(G->GetColWidths(2), 65);
+    EXPECT_EQ(G->GetCol(), 2);
+    // Without goColSizing the header border is just a header.
+    G->SetOptions(G->GetOptions() & ~TGridOptions(goColSizing));
+    G->MouseDown(mbLeft, ssLeft, 137, 10);
+    G->MouseMove(ssLeft, 160, 10);
+    EXPECT_EQ(G->GetColWidths(2), 65);
+}
+
+TEST(DrawGrid, ShrinkingKeepsTheCurrentCellInside)
+{
+    auto G = MakeGrid();
+    Key(*G, VK_END, ssCtrl);
+    G->SetRowCount(10);
+    G->SetColCount(3);
+    EXPECT_EQ(G->GetRow(), 9);
+    EXPECT_EQ(G->GetCol(), 2);
+    EXPECT_EQ(G->GetSelection(), GridRect(2, 9, 2, 9));
+    EXPECT_LE(G->GetTopRow(), 9);
+}
+
+// ---- in-place editing -----------------------------------------------------------
+
+namespace {
+
+// A draw grid over a small table of strings; column 4 edits with a pick list.
+class TableGrid : public TCustomDrawGrid
+{
+public:
+    TableGrid()
+    {
+        for (int R = 0; R < 50; ++R)
+            for (int C = 0; C < 6; ++C)
+                Cells[{C, R}] = QStringLiteral("%1:%2").arg(C).arg(R);
+        OnGetEditText = [this](QObject*, int ACol, int ARow, QString& Value) { Value = Cells[{ACol, ARow}]; };
+        OnSetEditText = [this](QObject*, int ACol, int ARow, const QString& Value) {
+            Cells[{ACol, ARow}] = Value;
+            Stored.push_back(Value);
+        };
+    }
+    TEditStyle GetEditStyle(int ACol, int) override { return ACol == 4 ? esPickList : esSimple; }
+    TInplaceEdit* CreateEditor() override
+    {
+        auto* Editor = new TInplaceEditList(this);
+        Editor->SetDropDownRows(3);
+        Editor->OnGetPickListItems = [this](int ACol, int ARow, QStringList& Items) {
+            ++ItemRequests;
+            Items = {QStringLiteral("low"), QStringLiteral("mid %1").arg(ARow), QStringLiteral("high"),
+                     QStringLiteral("max"), QString::number(ACol)};
+        };
+        return Editor;
+    }
+
+    std::map<std::pair<int, int>, QString> Cells;
+    QStringList Stored;
+    int ItemRequests = 0;
+};
+
+std::unique_ptr<TableGrid> MakeTable()
+{
+    auto G = std::make_unique<TableGrid>();
+    G->SetBorderStyle(bsNone);
+    G->SetScrollBars(ssNone);
+    G->SetColCount(6);
+    G->SetRowCount(50);
+    G->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goEditing);
+    G->SetBounds(0, 0, 400, 200);
+    return G;
+}
+
+TInplaceEdit* Editor(const TCustomGrid& G)
+{
+    return G.GetInplaceEditor();
+}
+
+} // namespace
+
+TEST(GridEditor, EnterOpensWithTheCellTextAndStoresTheEdit)
+{
+    auto G = MakeTable();
+    Click(*G, 2, 3);
+    QChar Enter('\r');
+    G->KeyPress(Enter);
+    ASSERT_TRUE(G->GetEditorMode());
+    ASSERT_NE(Editor(*G), nullptr);
+    EXPECT_EQ(Editor(*G)->text(), QStringLiteral("2:3"));
+    EXPECT_EQ(Editor(*G)->geometry(), ToQRect(G->CellRect(2, 3)));
+    QTest::keyClicks(Editor(*G), QStringLiteral("4.5"));
+    QTest::keyClick(Editor(*G), Qt::Key_Return);
+    EXPECT_FALSE(G->GetEditorMode());
+    EXPECT_TRUE(Editor(*G)->isHidden());
+    EXPECT_EQ(G->Stored, QStringList{QStringLiteral("4.5")});
+    EXPECT_EQ((G->Cells[{2, 3}]), QStringLiteral("4.5"));
+}
+
+TEST(GridEditor, EscapeLeavesTheCellAsItWas)
+{
+    auto G = MakeTable();
+    Click(*G, 2, 3);
+    G->SetEditorMode(true);
+    QTest::keyClicks(Editor(*G), QStringLiteral("junk"));
+    QTest::keyClick(Editor(*G), Qt::Key_Escape);
+    EXPECT_FALSE(G->GetEditorMode());
+    EXPECT_TRUE(G->Stored.isEmpty());
+    EXPECT_EQ((G->Cells[{2, 3}]), QStringLiteral("2:3"));
+    // Opening and closing without a change stores nothing either.
+    G->SetEditorMode(true);
+    G->SetEditorMode(false);
+    EXPECT_TRUE(G->Stored.isEmpty());
+}
+
+TEST(GridEditor, TypingOnACellStartsEditingWithThatKey)
+{
+    auto G = MakeTable();
+    Click(*G, 3, 5);
+    Type(G.get(), QLatin1Char('7'));
+    ASSERT_TRUE(G->GetEditorMode());
+    EXPECT_EQ(Editor(*G)->text(), QStringLiteral("7"));
+    QTest::keyClicks(Editor(*G), QStringLiteral("5"));
+    // Down stores the text and moves on; the editor closes.
+    QTest::keyClick(Editor(*G), Qt::Key_Down);
+    EXPECT_EQ(G->Stored, QStringList{QStringLiteral("75")});
+    EXPECT_EQ(G->GetRow(), 6);
+    EXPECT_FALSE(G->GetEditorMode());
+    // Without goEditing typing does nothing.
+    G->SetOptions(G->GetOptions() & ~TGridOptions(goEditing));
+    Type(G.get(), QLatin1Char('9'));
+    EXPECT_FALSE(G->GetEditorMode());
+}
+
+TEST(GridEditor, ASecondClickOnTheCurrentCellEdits)
+{
+    auto G = MakeTable();
+    Click(*G, 2, 3);
+    EXPECT_FALSE(G->GetEditorMode());
+    Click(*G, 2, 3);
+    EXPECT_TRUE(G->GetEditorMode());
+    EXPECT_EQ(G->EditorCell(), (TGridCoord{2, 3}));
+    // A click elsewhere stores and closes.
+    QTest::keyClicks(Editor(*G), QStringLiteral("x"));
+    Click(*G, 1, 1);
+    EXPECT_FALSE(G->GetEditorMode());
+    EXPECT_EQ(G->Stored, QStringList{QStringLiteral("x")});
+}
+
+TEST(GridEditor, NoEditorOnFixedCellsRowSelectOrWithoutEditing)
+{
+    auto G = MakeTable();
+    G->SetSelection(GridRect(0, 0, 0, 0));
+    G->ShowEditor();
+    EXPECT_FALSE(G->GetEditorMode());
+    Click(*G, 2, 2);
+    G->SetOptions(G->GetOptions() | goRowSelect);
+    G->ShowEditor();
+    EXPECT_FALSE(G->GetEditorMode());
+}
+
+TEST(GridEditor, AlwaysShowEditorFollowsTheCurrentCell)
+{
+    auto G = MakeTable();
+    G->SetOptions(G->GetOptions() | goAlwaysShowEditor);
+    EXPECT_TRUE(G->GetEditorMode());
+    EXPECT_EQ(G->EditorCell(), (TGridCoord{1, 1}));
+    QTest::keyClicks(Editor(*G), QStringLiteral("a"));
+    Key(*G, VK_RIGHT);
+    EXPECT_EQ(G->Stored, QStringList{QStringLiteral("a")});
+    EXPECT_EQ(G->EditorCell(), (TGridCoord{2, 1}));
+    EXPECT_EQ(Editor(*G)->text(), QStringLiteral("2:1"));
+}
+
+TEST(GridEditor, PickListAsksForItemsWhenItDropsDown)
+{
+    auto G = MakeTable();
+    Click(*G, 4, 5);
+    G->SetEditorMode(true);
+    auto* List = qobject_cast<TInplaceEditList*>(Editor(*G));
+    ASSERT_NE(List, nullptr);
+    EXPECT_EQ(List->GetEditStyle(), esPickList);
+    EXPECT_EQ(G->ItemRequests, 0);
+    List->DropDown();
+    EXPECT_EQ(G->ItemRequests, 1);
+    EXPECT_TRUE(List->GetListVisible());
+    EXPECT_EQ(List->GetPickListItems(), (QStringList{"low", "mid 5", "high", "max", "4"}));
+    // Three rows shown of five items.
+    const int RowHeight = List->GetPickList()->sizeHintForRow(0);
+    EXPECT_EQ(List->GetPickList()->height(), 3 * RowHeight + 2 * List->GetPickList()->frameWidth());
+    List->GetPickList()->setCurrentRow(2);
+    List->CloseUp(true);
+    EXPECT_FALSE(List->GetListVisible());
+    EXPECT_EQ(List->text(), QStringLiteral("high"));
+    QTest::keyClick(List, Qt::Key_Return);
+    EXPECT_EQ(G->Stored, QStringList{QStringLiteral("high")});
+    // Each drop-down asks again; F4 drops down; a plain column has no list.
+    Click(*G, 4, 6);
+    G->SetEditorMode(true);
+    quint16 F4 = VK_F1 + 3;
+    List->KeyDown(F4, {});
+    EXPECT_EQ(G->ItemRequests, 2);
+    EXPECT_EQ(List->GetPickListItems().at(1), QStringLiteral("mid 6"));
+    List->CloseUp(false);
+    EXPECT_EQ(List->text(), QStringLiteral("4:6"));
+    Click(*G, 3, 6);
+    G->SetEditorMode(true);
+    EXPECT_EQ(List->GetEditStyle(), esSimple);
+    List->DropDown();
+    EXPECT_FALSE(List->GetListVisible());
+    EXPECT_EQ(G->ItemRequests, 2);
 }
