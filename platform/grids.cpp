@@ -193,14 +193,22 @@ void TCustomGrid::SetOptions(TGridOptions Value)
         Value &= ~TGridOptions(goAlwaysShowEditor);
     if (Value == FOptions)
         return;
+    const TGridOptions Changed = Value ^ FOptions;
     FOptions = Value;
-    SetWantTabs(FOptions & goTabs);
+    if (Changed & goTabs)
+        SetWantTabs(FOptions & goTabs);
     if (!FEditorMode && (FOptions & goAlwaysShowEditor))
         ShowEditor();
     if (FOptions & goRowSelect)
         HideEditor();
-    UpdateLineWidths();
-    LayoutChanged();
+    if (Changed & (goFixedVertLine | goVertLine | goFixedHorzLine | goHorzLine)) {
+        UpdateLineWidths();
+        LayoutChanged();
+    } else {
+        // Components switch goEditing on and off all the time: keep that cheap.
+        UpdateScrollBars();
+        Invalidate();
+    }
 }
 
 // ---- selection and scrolling ------------------------------------------------
@@ -672,6 +680,9 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
+    // A release the grid did not see ends what the press started.
+    if (FGridState != gsNormal && !(Shift & ssLeft))
+        FGridState = gsNormal;
     switch (FGridState) {
     case gsSelecting: {
         // A drag past the edge picks the cell at the edge, which scrolls it in.
