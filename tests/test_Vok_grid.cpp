@@ -5,6 +5,7 @@
 #include <vok/Vok_gridlayout.h>
 #include <vok/Vok_gridnav.h>
 #include <vok/Vok_grids.h>
+#include <vok/Vok_syscolors.h>
 
 #include <gtest/gtest.h>
 
@@ -428,6 +429,35 @@ TEST(DrawGrid, TheFocusedCellIsMarkedWhileTheGridHasFocus)
     EXPECT_EQ(Current, gdFocused | gdSelected);
 }
 
+TEST(DrawGrid, DefaultDrawingPaintsEachStateAndTheLines)
+{
+    auto G = MakeGrid();
+    G->SetColor(clWhite);
+    G->SetFixedColor(0x336699);
+    G->SetSelection(GridRect(2, 2, 3, 3));
+    G->Paint();
+    const TCanvas* C = G->GetCanvas();
+    struct Case { const char* Name; int X, Y; TColor Expected; };
+    const Case Cases[] = {
+        {"fixed cell", 15, 10, 0x336699},
+        {"plain cell", 170, 70, clWhite},
+        {"selected cell", 90, 50, ColorToRGB(clHighlight)},
+        {"line between scrollable columns", 112, 70, clSilver},
+        {"line between scrollable rows", 170, 83, clSilver},
+        {"line right of the fixed column", 30, 70, clBlack},
+        {"line below the fixed rows", 170, 41, clBlack},
+        {"raised edge of a fixed cell", 0, 10, ColorToRGB(clBtnHighlight)},
+    };
+    for (const Case& T : Cases)
+        EXPECT_EQ(C->GetPixel(T.X, T.Y), T.Expected) << T.Name;
+    // Without default drawing the cells show only what DrawCell draws.
+    G->SetDefaultDrawing(false);
+    G->Paint();
+    EXPECT_EQ(C->GetPixel(15, 10), clWhite);
+    EXPECT_EQ(C->GetPixel(90, 50), clWhite);
+    EXPECT_EQ(C->GetPixel(112, 70), clSilver);
+}
+
 TEST(DrawGrid, FixedCellsStayWhileScrolling)
 {
     auto G = MakeGrid();
@@ -553,6 +583,12 @@ TEST(DrawGrid, ClicksOnFixedCellsAndOutsideChangeNothing)
     G->MouseDown(mbLeft, ssLeft, 500, 500);
     G->MouseDown(mbRight, ssRight, Middle(*G, 2, 2).X, Middle(*G, 2, 2).Y);
     EXPECT_EQ(G->GetSelection(), Before);
+    // A press whose release the grid never saw: moving without the button selects nothing.
+    const TPoint P = Middle(*G, 2, 2);
+    G->MouseDown(mbLeft, ssLeft, P.X, P.Y);
+    const TPoint Q = Middle(*G, 4, 3);
+    G->MouseMove({}, Q.X, Q.Y);
+    EXPECT_EQ(G->GetSelection(), GridRect(2, 2, 2, 2));
 }
 
 TEST(DrawGrid, KeysMoveAndExtendTheSelection)
