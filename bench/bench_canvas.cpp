@@ -1,11 +1,11 @@
 // Canvas throughput: fills, lines, rectangles, ellipses, text, and CopyRect
 // in copy mode next to a plain memcpy of the same bytes (the physical limit).
+#include "qt_bench_main.h"
+
 #include <vok/Vok_graphics.h>
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QFont>
 
 #include <cstring>
 #include <vector>
@@ -146,11 +146,5 @@ BENCHMARK(BM_StretchDraw)->Arg(smColorOnColor)->Arg(smHalftone);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -2,14 +2,14 @@
 // scrolling it by a page, over 1,000 and over 1,000,000 rows of ten columns
 // of text. Both render offscreen into an image of the same size; the table
 // view sits on a minimal model.
+#include "qt_bench_main.h"
+
 #include <vok/Vok_canvas.h>
 #include <vok/Vok_grids.h>
 
 #include <benchmark/benchmark.h>
 
 #include <QAbstractTableModel>
-#include <QApplication>
-#include <QFont>
 #include <QHeaderView>
 #include <QImage>
 #include <QScrollBar>
@@ -134,11 +134,5 @@ BENCHMARK(TableViewPageScroll)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicros
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -30,7 +30,7 @@ QIcon DropDownIcon()
 } // namespace
 
 TInplaceEdit::TInplaceEdit(TCustomGrid* AGrid)
-    : TControlOn<QLineEdit>(AGrid)
+    : TCustomEdit(AGrid)
     , FGrid(AGrid)
 {
     hide();
@@ -52,7 +52,7 @@ void TInplaceEdit::Reset()
 
 void TInplaceEdit::KeyDown(quint16& Key, TShiftState Shift)
 {
-    TControlOn<QLineEdit>::KeyDown(Key, Shift);
+    TCustomEdit::KeyDown(Key, Shift);
     const bool ToGrid = Key == VK_UP || Key == VK_DOWN || Key == VK_PRIOR || Key == VK_NEXT ||
                         (Key == VK_TAB && (FGrid->GetOptions() & goTabs));
     if (!ToGrid)
@@ -63,7 +63,7 @@ void TInplaceEdit::KeyDown(quint16& Key, TShiftState Shift)
 
 void TInplaceEdit::KeyPress(QChar& Key)
 {
-    TControlOn<QLineEdit>::KeyPress(Key);
+    TCustomEdit::KeyPress(Key);
     if (Key != QLatin1Char('\r') && Key != QChar(27))
         return;
     if (Key == QChar(27))
@@ -74,7 +74,7 @@ void TInplaceEdit::KeyPress(QChar& Key)
 
 void TInplaceEdit::DoExit()
 {
-    TControlOn<QLineEdit>::DoExit();
+    TCustomEdit::DoExit();
     // Leaving the editor for another control keeps what was typed.
     FGrid->UpdateText();
 }

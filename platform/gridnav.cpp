@@ -1,20 +1,11 @@
 #include <vok/Vok_gridnav.h>
+#include <vok/Vok_keys.h>
 
 #include <algorithm>
 
 namespace vok {
 
 namespace {
-constexpr quint16 KeyTab = 9;
-constexpr quint16 KeyPageUp = 33;
-constexpr quint16 KeyPageDown = 34;
-constexpr quint16 KeyEnd = 35;
-constexpr quint16 KeyHome = 36;
-constexpr quint16 KeyLeft = 37;
-constexpr quint16 KeyUp = 38;
-constexpr quint16 KeyRight = 39;
-constexpr quint16 KeyDown = 40;
-
 // Tab order: left to right through a row, then on to the next row, wrapping
 // from the last cell to the first.
 TGridCoord TabStep(TGridCoord Cell, bool Backward, const TGridLayout& Layout)
@@ -66,61 +57,61 @@ TGridKeyMove GridKeyMove(quint16 Key, TShiftState Shift, const TGridLayout& Layo
     TGridCoord& T = M.TopLeft;
     if (Shift & ssCtrl) {
         switch (Key) {
-        case KeyUp: --T.Y; break;
-        case KeyDown: ++T.Y; break;
-        case KeyLeft:
+        case VK_UP: --T.Y; break;
+        case VK_DOWN: ++T.Y; break;
+        case VK_LEFT:
             T.X -= PageWidth;
             if (!RowSelect)
                 C.X -= PageWidth;
             break;
-        case KeyRight:
+        case VK_RIGHT:
             T.X += PageWidth;
             if (!RowSelect)
                 C.X += PageWidth;
             break;
-        case KeyPageUp: C.Y = Layout.TopLeft.Y; break;
-        case KeyPageDown: C.Y = Layout.Rows.LastFullyVisible(Layout.TopLeft.Y, Layout.ClientHeight); break;
-        case KeyHome: C = {Layout.Cols.GetFixedCount(), Layout.Rows.GetFixedCount()}; break;
-        case KeyEnd: C = {Layout.Cols.GetCount() - 1, Layout.Rows.GetCount() - 1}; break;
+        case VK_PRIOR: C.Y = Layout.TopLeft.Y; break;
+        case VK_NEXT: C.Y = Layout.Rows.LastFullyVisible(Layout.TopLeft.Y, Layout.ClientHeight); break;
+        case VK_HOME: C = {Layout.Cols.GetFixedCount(), Layout.Rows.GetFixedCount()}; break;
+        case VK_END: C = {Layout.Cols.GetCount() - 1, Layout.Rows.GetCount() - 1}; break;
         default: M.Handled = false;
         }
     } else {
         switch (Key) {
-        case KeyUp: --C.Y; break;
-        case KeyDown: ++C.Y; break;
-        case KeyLeft:
+        case VK_UP: --C.Y; break;
+        case VK_DOWN: ++C.Y; break;
+        case VK_LEFT:
             if (RowSelect)
                 --T.X;
             else
                 --C.X;
             break;
-        case KeyRight:
+        case VK_RIGHT:
             if (RowSelect)
                 ++T.X;
             else
                 ++C.X;
             break;
-        case KeyPageUp:
+        case VK_PRIOR:
             C.Y -= PageHeight;
             T.Y -= PageHeight;
             break;
-        case KeyPageDown:
+        case VK_NEXT:
             C.Y += PageHeight;
             T.Y += PageHeight;
             break;
-        case KeyHome:
+        case VK_HOME:
             if (RowSelect)
                 C.Y = Layout.Rows.GetFixedCount();
             else
                 C.X = Layout.Cols.GetFixedCount();
             break;
-        case KeyEnd:
+        case VK_END:
             if (RowSelect)
                 C.Y = Layout.Rows.GetCount() - 1;
             else
                 C.X = Layout.Cols.GetCount() - 1;
             break;
-        case KeyTab:
+        case VK_TAB:
             if (!(Options & goTabs) || (Shift & ssAlt)) {
                 M.Handled = false;
                 break;

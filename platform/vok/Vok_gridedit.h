@@ -4,10 +4,8 @@
 // that are asked for each time it drops down.
 #pragma once
 
-#include <vok/Vok_controls.h>
 #include <vok/Vok_gridtypes.h>
-
-#include <QLineEdit>
+#include <vok/Vok_stdctrls.h>
 
 class QListWidget;
 
@@ -15,7 +13,7 @@ namespace vok {
 
 class TCustomGrid;
 
-class VOK_EXPORT TInplaceEdit : public TControlOn<QLineEdit>
+class VOK_EXPORT TInplaceEdit : public TCustomEdit
 {
     Q_OBJECT
 public:

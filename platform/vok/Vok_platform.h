@@ -8,8 +8,10 @@
 #include <vok/Vok_frames.h>
 #include <vok/Vok_geometry.h>
 #include <vok/Vok_graphics.h>
+#include <vok/Vok_gridedit.h>
 #include <vok/Vok_gridlayout.h>
 #include <vok/Vok_gridnav.h>
+#include <vok/Vok_grids.h>
 #include <vok/Vok_gridtypes.h>
 #include <vok/Vok_inputtypes.h>
 #include <vok/Vok_keys.h>
