@@ -1,6 +1,7 @@
 #include <vok/Vok_controls.h>
 
 #include <vok/Vok_colorconst.h>
+#include <vok/Vok_syscolors.h>
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -88,6 +89,13 @@ TColor TControlCore::ParentColorValue() const
 }
 
 void TControlCore::ColorChanged() { Invalidate(); }
+
+void TControlCore::ApplyColorToPalette(QPalette::ColorRole Role)
+{
+    QPalette Palette = FWidget->palette();
+    Palette.setColor(Role, ColorToQColor(GetColor()));
+    FWidget->setPalette(Palette);
+}
 
 void TControlCore::SetParentFont(bool Value)
 {

@@ -13,15 +13,6 @@
 
 namespace vok {
 
-namespace {
-void SetPaletteColor(QWidget* Widget, QPalette::ColorRole Role, TColor Color)
-{
-    QPalette Palette = Widget->palette();
-    Palette.setColor(Role, ColorToQColor(Color));
-    Widget->setPalette(Palette);
-}
-} // namespace
-
 // ---------------------------------------------------------------- TCustomEdit
 
 TCustomEdit::TCustomEdit(QWidget* AOwner)
@@ -68,7 +59,7 @@ void TCustomEdit::Change()
         OnChange(this);
 }
 
-void TCustomEdit::ColorChanged() { SetPaletteColor(this, QPalette::Base, GetColor()); }
+void TCustomEdit::ColorChanged() { ApplyColorToPalette(QPalette::Base); }
 
 // ---------------------------------------------------------------- TCustomLabel
 
@@ -576,7 +567,7 @@ void TCustomComboBox::paintEvent(QPaintEvent* Event)
 
 void TCustomComboBox::ColorChanged()
 {
-    SetPaletteColor(this, QPalette::Base, GetColor());
+    ApplyColorToPalette(QPalette::Base);
     update();
 }
 

@@ -183,3 +183,77 @@ TEST(ComboBox, OwnerDrawnItemsAndDropDownNotification)
     EXPECT_EQ(C->GetDropDownCount(), 5);
     C->SetDroppedDown(false);
 }
+
+TEST(TreeView, NodesInAbsoluteOrder)
+{
+    TTreeView T;
+    TTreeNodes& N = T.GetItems();
+    TTreeNode* Root = N.AddChild(nullptr, QStringLiteral("C:\\"));
+    TTreeNode* Data = N.AddChild(Root, QStringLiteral("Data"));
+    TTreeNode* Apps = N.AddChildFirst(Root, QStringLiteral("Apps"));
+    TTreeNode* Year = N.AddChild(Data, QStringLiteral("2024"));
+    N.Insert(Data, QStringLiteral("Bin"));
+    N.Add(Apps, QStringLiteral("Temp"));
+    QStringList Order;
+    for (int I = 0; I < N.GetCount(); ++I)
+        Order << N.GetItem(I)->GetText();
+    EXPECT_EQ(Order, (QStringList{"C:\\", "Apps", "Bin", "Data", "2024", "Temp"}));
+    EXPECT_EQ(Year->GetAbsoluteIndex(), 4);
+    EXPECT_EQ(Year->GetLevel(), 2);
+    EXPECT_EQ(Apps->GetNextSibling()->GetText(), QStringLiteral("Bin"));
+    EXPECT_EQ(Root->GetNextSibling(), nullptr);
+    EXPECT_EQ(N.GetItem(6), nullptr);
+    Data->SetData(0xA5F016ED);
+    EXPECT_EQ(Data->GetData(), quintptr(0xA5F016ED));
+    Data->DeleteChildren();
+    EXPECT_FALSE(Data->GetHasChildren());
+    EXPECT_EQ(N.GetCount(), 5);
+    N.Clear();
+    EXPECT_EQ(N.GetFirstNode(), nullptr);
+}
+
+TEST(TreeView, ExpandingHandlerFillsOrRefusesBeforeTheNodeOpens)
+{
+    QWidget Form;
+    auto* T = new TTreeView(&Form);
+    T->SetBounds(0, 0, 200, 150);
+    TTreeNode* Root = T->GetItems().AddChild(nullptr, QStringLiteral("C:\\"));
+    T->GetItems().AddChild(Root, QStringLiteral("Child"));
+    TTreeNode* Locked = T->GetItems().Add(Root, QStringLiteral("Locked"));
+    T->GetItems().AddChild(Locked, QStringLiteral("Child"));
+    QStringList Asked;
+    T->OnExpanding = [&](QObject*, TTreeNode* Node, bool& Allow) {
+        Asked << Node->GetText();
+        if (Node->GetText() == QStringLiteral("Locked")) {
+            Allow = false;
+            return;
+        }
+        Node->DeleteChildren(); // the placeholder goes, the real children come
+        T->GetItems().AddChild(Node, QStringLiteral("Data"));
+        T->GetItems().AddChild(Node, QStringLiteral("Temp"));
+    };
+    QList<TTreeNode*> Changes;
+    T->OnChange = [&](QObject*, TTreeNode* Node) { Changes << Node; };
+    Form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
+
+    // By the user: select the root and press Right.
+    T->SetSelected(Root);
+    EXPECT_EQ(Changes, (QList<TTreeNode*>{Root}));
+    T->setFocus();
+    QTest::keyClick(T, Qt::Key_Right);
+    EXPECT_TRUE(Root->GetExpanded());
+    EXPECT_EQ(Root->GetCount(), 2);
+    EXPECT_EQ(Root->GetFirstChild()->GetText(), QStringLiteral("Data"));
+
+    // By code: asked once, refused stays closed.
+    Locked->SetExpanded(true);
+    EXPECT_FALSE(Locked->GetExpanded());
+    T->SetSelected(Locked);
+    QTest::keyClick(T, Qt::Key_Right);
+    EXPECT_FALSE(Locked->GetExpanded());
+    EXPECT_EQ(Asked, (QStringList{"C:\\", "Locked", "Locked"}));
+
+    T->FullCollapse();
+    EXPECT_FALSE(Root->GetExpanded());
+}

@@ -202,6 +202,9 @@ protected:
     TColor ParentColorValue() const;
     // Called after the color changed (also through ParentColor); the default invalidates.
     virtual void ColorChanged();
+    // Shows the Color in the Qt palette role of a standard widget (Base for
+    // edits, lists and trees).
+    void ApplyColorToPalette(QPalette::ColorRole Role);
     // Called after the font changed (also through ParentFont); the default invalidates.
     virtual void FontChanged();
 

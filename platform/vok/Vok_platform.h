@@ -18,3 +18,4 @@
 #include <vok/Vok_stdctrls.h>
 #include <vok/Vok_sysservices.h>
 #include <vok/Vok_timers.h>
+#include <vok/Vok_treeview.h>
