@@ -1,6 +1,7 @@
 #include <vok/Vok_controls.h>
 
 #include <vok/Vok_colorconst.h>
+#include <vok/Vok_menus.h>
 #include <vok/Vok_syscolors.h>
 
 #include <QCoreApplication>
@@ -144,6 +145,19 @@ void TControlCore::SetCursor(TCursor Value)
         FWidget->unsetCursor();
     else
         FWidget->setCursor(CursorShape(Value));
+}
+
+TPopupMenu* TControlCore::GetPopupMenu() const { return FPopupMenu.data(); }
+
+void TControlCore::SetPopupMenu(TPopupMenu* Value) { FPopupMenu = Value; }
+
+bool TControlCore::DispatchContextMenu(const QContextMenuEvent& Event)
+{
+    if (!FPopupMenu || !FPopupMenu->GetAutoPopup())
+        return false;
+    FPopupMenu->SetPopupComponent(Self());
+    FPopupMenu->Popup(Event.globalPos().x(), Event.globalPos().y());
+    return true;
 }
 
 bool TControlCore::GetTabStop() const { return FWidget->focusPolicy() & Qt::TabFocus; }

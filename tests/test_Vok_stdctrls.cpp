@@ -257,3 +257,64 @@ TEST(TreeView, ExpandingHandlerFillsOrRefusesBeforeTheNodeOpens)
     T->FullCollapse();
     EXPECT_FALSE(Root->GetExpanded());
 }
+
+TEST(PopupMenu, ItemsSubmenusGlyphsAndRightClick)
+{
+    QWidget Form;
+    auto* Menu = new TPopupMenu(&Form);
+    auto* Copy = new TMenuItem(Menu);
+    Copy->SetCaption(QStringLiteral("&Copy"));
+    auto* Line = new TMenuItem(Menu);
+    Line->SetCaption(QStringLiteral("-"));
+    auto* Format = new TMenuItem(Menu);
+    Format->SetCaption(QStringLiteral("Format"));
+    auto* Fixed = new TMenuItem(Menu);
+    Fixed->SetCaption(QStringLiteral("Fixed"));
+    Fixed->SetChecked(true);
+    auto* Locked = new TMenuItem(Menu);
+    Locked->SetCaption(QStringLiteral("Read-only"));
+    Locked->SetEnabled(false);
+    Menu->GetItems()->Add(Copy);
+    Menu->GetItems()->Add(Line);
+    Menu->GetItems()->Add(Format);
+    Format->Add(Fixed);
+    Menu->GetItems()->Insert(0, Locked);
+    Locked->GetBitmap()->SetSize(16, 16);
+    EXPECT_EQ(Menu->GetItems()->Find(QStringLiteral("Copy")), Copy);
+    EXPECT_EQ(Menu->GetItems()->IndexOf(Copy), 1);
+
+    QStringList Log;
+    Menu->OnPopup = [&](QObject*) { Log << "popup"; };
+    Copy->OnClick = [&](QObject* Sender) { Log << static_cast<TMenuItem*>(Sender)->GetCaption(); };
+
+    auto* Target = new TPanel(&Form);
+    Target->SetPopupMenu(Menu);
+    Form.show();
+    QContextMenuEvent Right(QContextMenuEvent::Mouse, QPoint(5, 5), Target->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Target, &Right);
+    ASSERT_NE(Menu->GetMenu(), nullptr);
+    EXPECT_EQ(Menu->GetPopupComponent(), Target);
+    const QList<QAction*> Actions = Menu->GetMenu()->actions();
+    ASSERT_EQ(Actions.size(), 4);
+    EXPECT_FALSE(Actions[0]->isEnabled());
+    EXPECT_FALSE(Actions[0]->icon().isNull());
+    EXPECT_TRUE(Actions[2]->isSeparator());
+    ASSERT_NE(Actions[3]->menu(), nullptr);
+    EXPECT_TRUE(Actions[3]->menu()->actions().front()->isChecked());
+    Actions[1]->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(Log, (QStringList{"popup", "&Copy"}));
+    Menu->GetMenu()->close();
+
+    // Deleting an item takes it out of its submenu.
+    delete Fixed;
+    EXPECT_EQ(Format->GetCount(), 0);
+    Menu->GetItems()->Delete(0);
+    EXPECT_EQ(Menu->GetItems()->GetItem(0), Copy);
+
+    // Without AutoPopup a right click opens nothing.
+    Menu->SetAutoPopup(false);
+    QContextMenuEvent Again(QContextMenuEvent::Mouse, QPoint(5, 5), Target->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Target, &Again);
+    EXPECT_EQ(Log.count(QStringLiteral("popup")), 1);
+}

@@ -21,17 +21,21 @@
 #include <vok/Vok_keys.h>
 #include <vok/Vok_sysservices.h>
 
+#include <QContextMenuEvent>
 #include <QEnterEvent>
 #include <QFocusEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWheelEvent>
 #include <QWidget>
 
 #include <type_traits>
 
 namespace vok {
+
+class TPopupMenu;
 
 // Sender, button, shift state and the point in client coordinates.
 using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
@@ -110,6 +114,10 @@ public:
 
     TCursor GetCursor() const { return FCursor; }
     void SetCursor(TCursor Value);
+
+    // The menu a right click opens (when its AutoPopup is set); not owned.
+    TPopupMenu* GetPopupMenu() const;
+    void SetPopupMenu(TPopupMenu* Value);
 
     // Whether Tab reaches KeyDown instead of moving the focus.
     bool GetWantTabs() const { return FWantTabs; }
@@ -196,6 +204,8 @@ public:
     bool WantsKey(const QKeyEvent& Event) const;
     // The widget's font changed through Qt (a parent's font reaching it).
     void DispatchFontChange();
+    // Opens the PopupMenu at the event's screen point; false without one.
+    bool DispatchContextMenu(const QContextMenuEvent& Event);
 
 protected:
     // The color of the parent control, or the window color for another parent.
@@ -224,6 +234,7 @@ private:
     qintptr FTag = 0;
     TCursor FCursor = crDefault;
     bool FWantTabs = false;
+    QPointer<TPopupMenu> FPopupMenu;
     bool FClickPending = false; // the left button went down on the control
 };
 
@@ -352,6 +363,13 @@ protected:
     {
         QtWidget::focusOutEvent(E);
         DispatchFocusOut(*E);
+    }
+    void contextMenuEvent(QContextMenuEvent* E) override
+    {
+        if (DispatchContextMenu(*E))
+            E->accept();
+        else
+            QtWidget::contextMenuEvent(E);
     }
     void changeEvent(QEvent* E) override
     {

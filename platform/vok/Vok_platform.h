@@ -15,6 +15,7 @@
 #include <vok/Vok_gridtypes.h>
 #include <vok/Vok_inputtypes.h>
 #include <vok/Vok_keys.h>
+#include <vok/Vok_menus.h>
 #include <vok/Vok_stdctrls.h>
 #include <vok/Vok_sysservices.h>
 #include <vok/Vok_timers.h>
