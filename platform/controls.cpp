@@ -338,7 +338,7 @@ void TControlCore::DispatchMouseRelease(const QMouseEvent& Event)
     const TPoint P = EventPoint(Event.position());
     // The click comes before the release, and only when the button goes up
     // over the control where it went down.
-    if (Button == mbLeft && FClickPending) {
+    if (Button == mbLeft && FClickPending && FClickOnRelease) {
         FClickPending = false;
         if (Rect(0, 0, GetWidth(), GetHeight()).Contains(P))
             Click();

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QColorDialog>
+#include <QTimer>
 #include <QApplication>
 #include <QTest>
 
@@ -317,4 +319,97 @@ TEST(PopupMenu, ItemsSubmenusGlyphsAndRightClick)
     QContextMenuEvent Again(QContextMenuEvent::Mouse, QPoint(5, 5), Target->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(Target, &Again);
     EXPECT_EQ(Log.count(QStringLiteral("popup")), 1);
+}
+
+namespace {
+// Runs Action on the modal dialog as soon as it is open.
+void OnModal(std::function<void(QWidget*)> Action)
+{
+    QTimer::singleShot(0, [Action] {
+        QWidget* Modal = QApplication::activeModalWidget();
+        ASSERT_NE(Modal, nullptr);
+        Action(Modal);
+    });
+}
+} // namespace
+
+TEST(Form, ShowModalReturnsTheResultOfTheButtonOrCancel)
+{
+    TForm Form;
+    Form.SetCaption(QStringLiteral("Editing Row 3"));
+    Form.SetBorderStyle(bsDialog);
+    auto* Ok = new TButton(&Form);
+    Ok->SetCaption(QStringLiteral("OK"));
+    Ok->SetModalResult(mrOk);
+    Ok->SetBounds(10, 4, 81, 29);
+    auto* Label = new TLabel(&Form);
+    Label->SetCaption(QStringLiteral("Name"));
+    Label->SetBounds(10, 40, 60, 17);
+    auto* Edit = new TEdit(&Form);
+    Edit->SetBounds(80, 40, 120, 21);
+    auto* Picker = new TDateTimePicker(&Form);
+    Picker->SetBounds(80, 65, 150, 21);
+    int Clicks = 0;
+    Ok->OnClick = [&](QObject*) {
+        ++Clicks;
+        EXPECT_EQ(Form.GetModalResult(), mrOk); // set before OnClick
+    };
+    EXPECT_EQ(GetParentForm(Edit), &Form);
+    EXPECT_EQ(Edit->GetBoundsRect(), Rect(80, 40, 200, 61));
+
+    OnModal([&](QWidget*) { QTest::mouseClick(Ok, Qt::LeftButton, {}, QPoint(5, 5)); });
+    EXPECT_EQ(Form.ShowModal(), mrOk);
+    EXPECT_EQ(Clicks, 1);
+
+    OnModal([](QWidget* Modal) { QTest::keyClick(Modal, Qt::Key_Escape); });
+    EXPECT_EQ(Form.ShowModal(), mrCancel);
+    OnModal([&](QWidget*) { Form.SetModalResult(7); });
+    EXPECT_EQ(Form.ShowModal(), mrNo);
+    OnModal([&](QWidget*) { Form.Close(); });
+    EXPECT_EQ(Form.ShowModal(), mrCancel);
+}
+
+TEST(DateTimePicker, ClassicFormatsAndTheDateTimeValue)
+{
+    struct Case
+    {
+        QString Classic;
+        QString Qt;
+    };
+    const Case Cases[] = {
+        {"dd.MM.yyyy", "dd.MM.yyyy"},
+        {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss"},
+        {"hh:mm tt", "hh:mm AP"},
+        {"h:mm t", "h:mm AP"},
+        {"dddd, d. MMMM yy", "dddd, d. MMMM yy"},
+        {"'Day' dd", "'Day' dd"},
+        {"\"at\" HH", "'at' HH"},
+    };
+    for (const Case& C : Cases)
+        EXPECT_EQ(QtDateTimeFormat(C.Classic), C.Qt) << C.Classic.toStdString();
+
+    TDateTimePicker P;
+    P.SetFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+    P.SetDateTime(45351.75); // 2024-02-29 18:00
+    EXPECT_EQ(P.GetText(), QStringLiteral("2024-02-29 18:00"));
+    EXPECT_DOUBLE_EQ(P.GetDateTime(), 45351.75);
+    EXPECT_EQ(P.GetFormat(), QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+TEST(ColorDialog, ConfirmTakesTheColorCancelKeepsIt)
+{
+    TColorDialog D;
+    D.SetColor(clRed);
+    OnModal([](QWidget* Modal) {
+        auto* Dialog = qobject_cast<QColorDialog*>(Modal);
+        ASSERT_NE(Dialog, nullptr);
+        EXPECT_EQ(Dialog->currentColor(), QColor(Qt::red));
+        Dialog->setCurrentColor(QColor(0, 0, 128));
+        Dialog->accept();
+    });
+    EXPECT_TRUE(D.Execute());
+    EXPECT_EQ(D.GetColor(), clNavy);
+    OnModal([](QWidget* Modal) { static_cast<QDialog*>(Modal)->reject(); });
+    EXPECT_FALSE(D.Execute());
+    EXPECT_EQ(D.GetColor(), clNavy);
 }

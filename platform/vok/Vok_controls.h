@@ -212,6 +212,9 @@ protected:
     TColor ParentColorValue() const;
     // Called after the color changed (also through ParentColor); the default invalidates.
     virtual void ColorChanged();
+    // Whether a left press and release over the control call Click(); a
+    // control whose Qt widget reports clicks itself switches it off.
+    void SetClickOnRelease(bool Value) { FClickOnRelease = Value; }
     // Shows the Color in the Qt palette role of a standard widget (Base for
     // edits, lists and trees).
     void ApplyColorToPalette(QPalette::ColorRole Role);
@@ -235,6 +238,7 @@ private:
     TCursor FCursor = crDefault;
     bool FWantTabs = false;
     QPointer<TPopupMenu> FPopupMenu;
+    bool FClickOnRelease = true;
     bool FClickPending = false; // the left button went down on the control
 };
 

@@ -5,6 +5,7 @@
 #include <vok/Vok_base.h>
 #include <vok/Vok_components.h>
 #include <vok/Vok_controls.h>
+#include <vok/Vok_forms.h>
 #include <vok/Vok_frames.h>
 #include <vok/Vok_geometry.h>
 #include <vok/Vok_graphics.h>

@@ -1,0 +1,135 @@
+// Forms and dialogs: a run-time form for dialogs with a modal result, its
+// push buttons and date-time pickers (controls are placed by coordinates
+// with SetBounds), and the color dialog.
+#pragma once
+
+#include <vok/Vok_components.h>
+#include <vok/Vok_controls.h>
+
+#include <QDateTimeEdit>
+#include <QDialog>
+#include <QPushButton>
+
+namespace vok {
+
+using TModalResult = int;
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = 1;
+inline constexpr TModalResult mrCancel = 2;
+inline constexpr TModalResult mrAbort = 3;
+inline constexpr TModalResult mrRetry = 4;
+inline constexpr TModalResult mrIgnore = 5;
+inline constexpr TModalResult mrYes = 6;
+inline constexpr TModalResult mrNo = 7;
+
+// The border styles of forms beyond the controls' bsNone and bsSingle (0, 1).
+enum TFormBorderStyle { bsSizeable = 2, bsDialog = 3, bsToolWindow = 4, bsSizeToolWin = 5 };
+
+// A form on QDialog. ShowModal() runs until ModalResult becomes non-zero
+// (a button with a ModalResult, SetModalResult, Escape or closing the
+// window, which give mrCancel) and returns it.
+class VOK_EXPORT TForm : public TControlOn<QDialog>
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ GetCaption WRITE SetCaption)
+public:
+    explicit TForm(QWidget* AOwner = nullptr);
+
+    QString GetCaption() const { return windowTitle(); }
+    void SetCaption(const QString& Value) { setWindowTitle(Value); }
+    void SetClientWidth(int Value) { SetWidth(Value); }
+    void SetClientHeight(int Value) { SetHeight(Value); }
+    TFormBorderStyle GetBorderStyle() const { return FBorderStyle; }
+    // bsDialog fixes the size the form has when shown.
+    void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }
+
+    TModalResult GetModalResult() const { return FModalResult; }
+    // A non-zero value ends a running ShowModal.
+    void SetModalResult(TModalResult Value);
+    TModalResult ShowModal();
+    // Ends a modal run with mrCancel, hides a modeless form.
+    void Close();
+
+    void done(int Result) override;
+
+private:
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    TModalResult FModalResult = mrNone;
+    bool FModal = false;
+};
+
+// The form a control sits on (nullptr if none).
+VOK_EXPORT TForm* GetParentForm(const QWidget* Control);
+
+// A push button; a click sets its ModalResult on the parent form before OnClick.
+class VOK_EXPORT TButton : public TControlOn<QPushButton>
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ GetCaption WRITE SetCaption)
+    Q_PROPERTY(int ModalResult READ GetModalResult WRITE SetModalResult)
+public:
+    // 75 by 25 pixels, tab stop.
+    explicit TButton(QWidget* AOwner = nullptr);
+
+    QString GetCaption() const { return text(); }
+    void SetCaption(const QString& Value) { setText(Value); }
+    TModalResult GetModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult Value) { FModalResult = Value; }
+    // The button Return presses.
+    bool GetDefault() const { return isDefault(); }
+    void SetDefault(bool Value) { setDefault(Value); }
+
+    void Click() override;
+
+private:
+    TModalResult FModalResult = mrNone;
+};
+
+// The Qt display format of a classic date/time format: the same letters
+// (yyyy, yy, MMMM, MMM, MM, M, dddd, ddd, dd, d, HH, H, hh, h, mm, m, ss, s)
+// with "tt" and "t" as Qt's AM/PM marker; quoted text stays literal.
+VOK_EXPORT QString QtDateTimeFormat(const QString& ClassicFormat);
+
+// A date and time picker on QDateTimeEdit; the value is a TDateTime.
+class VOK_EXPORT TDateTimePicker : public TControlOn<QDateTimeEdit>
+{
+    Q_OBJECT
+    Q_PROPERTY(double DateTime READ GetDateTime WRITE SetDateTime)
+    Q_PROPERTY(QString Format READ GetFormat WRITE SetFormat)
+    Q_PROPERTY(qlonglong Tag READ GetTag WRITE SetTag)
+public:
+    // 186 by 21 pixels, the current date and time, the short date format.
+    explicit TDateTimePicker(QWidget* AOwner = nullptr);
+
+    double GetDateTime() const;
+    void SetDateTime(double Value);
+    // The classic display format ("dd.MM.yyyy HH:mm").
+    QString GetFormat() const { return FFormat; }
+    void SetFormat(const QString& Value);
+    // The value as shown, in the display format.
+    QString GetText() const { return text(); }
+
+    TNotifyEvent OnChange;
+
+private:
+    QString FFormat;
+};
+
+// The system's color dialog.
+class VOK_EXPORT TColorDialog : public TComponent
+{
+    Q_OBJECT
+public:
+    explicit TColorDialog(QObject* AOwner = nullptr);
+
+    TColor GetColor() const { return FColor; }
+    void SetColor(TColor Value) { FColor = Value; }
+    // Shows the dialog modally with Color; true and the chosen Color when
+    // the user confirms, false (Color unchanged) when cancelled.
+    bool Execute();
+
+private:
+    TColor FColor;
+};
+
+} // namespace vok
