@@ -107,6 +107,12 @@ void TMeter::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     CalcMeterLayoutParams();
 }
 
+void TMeter::Resize()
+{
+    TGraphicControl::Resize();
+    CalcMeterLayoutParams();
+}
+
 void TMeter::CalcMeterLayoutParams()
 {
     const TMeterGeometry G = CalcMeterGeometry(FMeterLayout, GetWidth(), GetHeight(), {FRimTop, FRimBottom, FRimSide});

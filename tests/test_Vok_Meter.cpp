@@ -460,6 +460,19 @@ TEST(MeterProperties, InitialValuesAndNothingStoredAtTheDefaults)
     }
 }
 
+TEST(MeterProperties, DialFollowsSizeRimsAndLayout)
+{
+    TMeter M;
+    M.SetRimTop(20);  // rims lay the dial out again
+    EXPECT_EQ(M.GetMeterRadius(), 209 - 10 - 20 - 16);
+    M.SetMeterLayout(mlCirc360);
+    EXPECT_EQ(M.GetMeterAngle(), 360);
+    M.show();
+    M.resize(400, 300);  // a resize through Qt, as a layout does it
+    EXPECT_EQ(M.GetMeterRadius(), (300 - 10 - 20 - 16) / 2.0);
+    EXPECT_EQ(M.GetMeterCenterX(), 200);
+}
+
 TEST(MeterProperties, SettersClampSilently)
 {
     TMeter M;

@@ -257,6 +257,8 @@ public:
     bool IsUnderLimit() const { return FUnderLimit; }
 
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // A size change through Qt (a layout) lays the dial out again as well.
+    void Resize() override;
     // Recomputes sweep, radius and pivot from the layout, size and rims.
     void CalcMeterLayoutParams();
     // Angle of Value (clamped to the range) in degrees, clockwise from 6 o'clock.
