@@ -139,6 +139,7 @@ TNumIOChangeResult CheckNumIOChange(const TNumIOTextFormat& Format, const TNumIO
     R.AcceptedText = In.AcceptedText;
     R.Caret = In.Caret;
     const TDecPSep Mode = ResolveConversionSepMode(Format.DecPlaceSep);
+    QString Checked = In.Text;
 
     if (Format.InputFormat == itFixPoint) {
         const int P1 = SeparatorPos(In.Text, Mode);
@@ -153,11 +154,12 @@ TNumIOChangeResult CheckNumIOChange(const TNumIOTextFormat& Format, const TNumIO
             R.Caret = OldSep;
         } else if (In.Text.size() - P1 > Format.FixPointDecPlaces) {
             R.Replacement = In.Text.left(P1 + Format.FixPointDecPlaces);
+            Checked = *R.Replacement; // extra decimals are cut off, not rounded in
         }
     }
 
     double Value = 0.0;
-    bool Passed = ConvertNumText(Format, In.Text, Value);
+    bool Passed = ConvertNumText(Format, Checked, Value);
     if (Passed) {
         if (Format.InputFormat == itFixPoint) {
             R.Replacement = FixPointText(Format, Value);

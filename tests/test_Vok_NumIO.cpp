@@ -13,6 +13,7 @@
 #include <vok/Vok_sysservices.h>
 
 #include <QApplication>
+#include <QTest>
 #include <QString>
 
 #include <cmath>
@@ -659,10 +660,10 @@ TEST(NumIOText, ChangeCheckFixPoint)
     auto Check = [&](const char* Text, const char* Accepted, int Caret) {
         return CheckNumIOChange(Fmt, {QString::fromLatin1(Text), QString::fromLatin1(Accepted), Caret, -1e6, 1e6});
     };
-    TNumIOChangeResult R = Check("12.345", "12.34", 6); // a third decimal is cut off
+    TNumIOChangeResult R = Check("12.349", "12.34", 6); // a third decimal is cut off
     EXPECT_TRUE(R.Accepted);
-    EXPECT_EQ(R.Replacement.value_or(QString()), QStringLiteral("12.35"));
-    EXPECT_EQ(R.AcceptedText, QStringLiteral("12.35"));
+    EXPECT_EQ(R.Replacement.value_or(QString()), QStringLiteral("12.34"));
+    EXPECT_EQ(R.AcceptedText, QStringLiteral("12.34"));
     R = Check("12.3.4", "12.34", 5); // a second point is undone
     EXPECT_FALSE(R.Accepted);
     EXPECT_EQ(R.Replacement.value_or(QString()), QStringLiteral("12.34"));
@@ -1056,4 +1057,148 @@ TEST(TNumIO2, AssignCopiesTheFieldButNotButtonsOrGauge)
     EXPECT_EQ(C->GetText(), QStringLiteral("000000FF"));
     QObject Other;
     EXPECT_THROW(B->Assign(&Other), EVOKError);
+}
+
+// ---- TNumIO --------------------------------------------------------------------------------------
+
+namespace {
+
+// A field with a range, counting OnChange.
+struct EditField
+{
+    TNumIO Edit;
+    int Changes = 0;
+
+    EditField(TInFormat Format, double Low, double High)
+    {
+        Edit.SetInputFormat(Format);
+        Edit.SetRangeHigh(High);
+        Edit.SetRangeLow(Low);
+        Edit.OnChange = [this](QObject*) { ++Changes; };
+    }
+    void Type(const char* Keys) { QTest::keyClicks(&Edit, QString::fromLatin1(Keys)); }
+};
+
+} // namespace
+
+TEST(TNumIO, InitialValues)
+{
+    TNumIO Edit;
+    EXPECT_EQ(Edit.GetInputFormat(), itDynamic);
+    EXPECT_EQ(Edit.GetFixPointDecPlaces(), 2);
+    EXPECT_EQ(Edit.GetDecPlaceSep(), dsSystem);
+    EXPECT_EQ(Edit.GetRangeLow(), 0.0);
+    EXPECT_EQ(Edit.GetRangeHigh(), 0.0);
+    EXPECT_EQ(Edit.GetText(), QString());
+    QWidget DesignForm;
+    TNumIO Designed(&DesignForm);
+    Designed.SetDesigning(true);
+    TNumIO OnDesigned(&Designed);
+    EXPECT_EQ(OnDesigned.GetRangeLow(), -uc_MaxDouble);
+    EXPECT_EQ(OnDesigned.GetRangeHigh(), uc_MaxDouble);
+}
+
+TEST(TNumIO, TypingIsCheckedAgainstTheRange)
+{
+    EditField F(itFloat, 0.0, 100.0);
+    F.Type("15");
+    EXPECT_EQ(F.Edit.GetText(), QStringLiteral("15"));
+    EXPECT_EQ(F.Changes, 2);
+    F.Type("0"); // 150 is out of range: undone
+    EXPECT_EQ(F.Edit.GetText(), QStringLiteral("15"));
+    EXPECT_EQ(F.Changes, 2);
+    EXPECT_EQ(F.Edit.GetValue(), 15.0);
+    F.Edit.SetText(QString());
+    F.Edit.SetRangeLow(50.0);
+    F.Type("0"); // 0 passes whatever the range
+    EXPECT_EQ(F.Edit.GetText(), QStringLiteral("0"));
+    F.Edit.SetText(QStringLiteral("1 000")); // a blank inside
+    EXPECT_EQ(F.Edit.GetText(), QStringLiteral("0"));
+}
+
+TEST(TNumIO, RunTimeRangeAcceptsOnlyZeroAndPartialEntries)
+{
+    TNumIO Edit;
+    Edit.SetInputFormat(itExp);
+    QTest::keyClicks(&Edit, QStringLiteral("-"));
+    EXPECT_EQ(Edit.GetText(), QStringLiteral("-"));
+    QTest::keyClicks(&Edit, QStringLiteral("3"));
+    EXPECT_EQ(Edit.GetText(), QStringLiteral("-"));
+}
+
+TEST(TNumIO, SwappedBounds)
+{
+    TNumIO Edit;
+    Edit.SetRangeHigh(100.0);
+    Edit.SetRangeLow(200.0);
+    EXPECT_EQ(Edit.GetRangeLow(), 100.0);
+    EXPECT_EQ(Edit.GetRangeHigh(), 200.0);
+    Edit.SetRangeHigh(50.0);
+    EXPECT_EQ(Edit.GetRangeLow(), 50.0);
+    EXPECT_EQ(Edit.GetRangeHigh(), 100.0);
+}
+
+TEST(TNumIO, FixPointDecimals)
+{
+    EditField F(itFixPoint, -1000.0, 1000.0);
+    F.Edit.SetValue(12.5);
+    EXPECT_EQ(F.Edit.GetText(), QStringLiteral("12.50"));
+    EXPECT_EQ(F.Changes, 0); // writing Value fires nothing
+    F.Edit.setCursorPosition(5);
+    F.Type("7"); // a third decimal is cut off
+    EXPECT_EQ(F.Edit.GetText(), QStringLiteral("12.50"));
+    F.Edit.setCursorPosition(3);
+    F.Type("."); // a second point is undone
+    EXPECT_EQ(F.Edit.GetText(), QStringLiteral("12.50"));
+    F.Edit.SetFixPointDecPlaces(0);
+    EXPECT_EQ(F.Edit.GetFixPointDecPlaces(), 1);
+    F.Edit.SetFixPointDecPlaces(12);
+    EXPECT_EQ(F.Edit.GetFixPointDecPlaces(), 8);
+}
+
+TEST(TNumIO, ValueByFormat)
+{
+    TNumIO Edit;
+    Edit.SetInputFormat(itExp);
+    Edit.SetValue(1234.5);
+    EXPECT_EQ(Edit.GetText(), QStringLiteral(" 1.23450E+03"));
+    EXPECT_EQ(Edit.GetValue(), 1234.5);
+    Edit.SetInputFormat(itHex);
+    Edit.SetValue(255.0);
+    EXPECT_EQ(Edit.GetText(), QStringLiteral("000000FF"));
+    EXPECT_EQ(Edit.GetValue(), 255.0);
+}
+
+TEST(TNumIO, FormatChangeForgetsTheAcceptedText)
+{
+    EditField F(itFloat, -10.0, 10.0);
+    F.Type("2.5");
+    F.Edit.SetInputFormat(itInt); // "2.5" is no integer and nothing was accepted yet
+    EXPECT_EQ(F.Edit.GetText(), QString());
+}
+
+TEST(TNumIO, SettingTheSameTextKeepsTheCheckAlive)
+{
+    EditField F(itFloat, 0.0, 100.0);
+    F.Edit.SetValue(5.0);
+    F.Edit.SetEditText(F.Edit.GetText()); // no change, no notification
+    F.Edit.SetText(QStringLiteral("500"));
+    EXPECT_NE(F.Edit.GetText(), QStringLiteral("500"));
+}
+
+TEST(TNumIO, Assign)
+{
+    TNumIO A, B;
+    A.SetInputFormat(itOct);
+    A.SetRangeHigh(77.0);
+    A.SetBeep(true);
+    A.SetFixPointDecPlaces(5);
+    B.Assign(&A);
+    EXPECT_EQ(B.GetInputFormat(), itOct);
+    EXPECT_EQ(B.GetRangeHigh(), 77.0);
+    EXPECT_TRUE(B.GetBeep());
+    EXPECT_EQ(B.GetFixPointDecPlaces(), 2);
+    TNumIO C;
+    A.AssignTo(&C);
+    EXPECT_EQ(C.GetInputFormat(), itOct);
 }

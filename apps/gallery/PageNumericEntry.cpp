@@ -1,5 +1,6 @@
-// Numeric entry: self-drawn TNumIO2 fields in their main settings, each
-// with a live read-out of its value and of the events it fires.
+// Numeric entry: self-drawn TNumIO2 fields in their main settings and
+// edit-based TNumIO fields in every input format, each with a live read-out
+// of its value and of the events it fires.
 #include "GalleryPages.h"
 
 #include <vok/Vok_NumIO.h>
@@ -86,6 +87,28 @@ public:
         Locked->SetFrameStyle(fsRaised);
         Locked->SetValue(21.75);
         Locked->SetEnabled(false);
+
+        auto* EditTitle = new QLabel(QStringLiteral("<b>TNumIO</b> - numeric fields on the platform edit, one per "
+                                                    "input format; refused texts are put back."));
+        FGrid->addWidget(EditTitle, FGrid->rowCount(), 0, 1, 4);
+        struct Sample
+        {
+            TInFormat Format;
+            const char* Name;
+            double Low, High, Value;
+        };
+        const Sample Samples[] = {
+            {itExp, "itExp, range 0 .. 1E6", 0, 1e6, 1234.5},
+            {itFloat, "itFloat, range -50 .. 150", -50, 150, 21.5},
+            {itFixPoint, "itFixPoint, 2 decimals, 0 .. 100", 0, 100, 42.0},
+            {itInt, "itInt, range -1000 .. 1000", -1000, 1000, 250},
+            {itHex, "itHex, range 0 .. $FFFF", 0, 65535, 4096},
+            {itOct, "itOct, range 0 .. 511", 0, 511, 420},
+            {itBin, "itBin, range 0 .. 255", 0, 255, 165},
+            {itDynamic, "itDynamic, range 0 .. 1E9", 0, 1e9, 1e5},
+        };
+        for (const Sample& S : Samples)
+            AddEdit(QString::fromLatin1(S.Name), S.Format, S.Low, S.High, S.Value);
     }
 
 private:
@@ -124,6 +147,33 @@ private:
         FGrid->addWidget(Events, Row, 3);
         FShows.push_back(Show);
         return Field;
+    }
+
+    void AddEdit(const QString& Caption, TInFormat Format, double Low, double High, double Value)
+    {
+        const int Row = FGrid->rowCount();
+        auto* Edit = new TNumIO(this);
+        Edit->SetInputFormat(Format);
+        Edit->SetDecPlaceSep(dsBoth);
+        Edit->SetRangeHigh(High);
+        Edit->SetRangeLow(Low);
+        Edit->SetValue(Value);
+        Edit->setFixedWidth(200);
+        auto* Readout = new QLabel;
+        auto* Events = new QLabel;
+        auto Show = [Edit, Readout] {
+            Readout->setText(QStringLiteral("Value = %1").arg(Edit->GetValue(), 0, 'g', 10));
+        };
+        auto Count = std::make_shared<int>(0);
+        Edit->OnChange = [Show, Events, Count](QObject*) {
+            Show();
+            Events->setText(QStringLiteral("OnChange #%1").arg(++*Count));
+        };
+        FGrid->addWidget(new QLabel(Caption), Row, 0);
+        FGrid->addWidget(Edit, Row, 1);
+        FGrid->addWidget(Readout, Row, 2);
+        FGrid->addWidget(Events, Row, 3);
+        FShows.push_back(Show);
     }
 
     void showEvent(QShowEvent* E) override

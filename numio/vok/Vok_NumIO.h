@@ -6,6 +6,7 @@
 #include <vok/vok_export.h>
 #include <vok/Vok_basetypes.h>
 #include <vok/Vok_controls.h>
+#include <vok/Vok_stdctrls.h>
 #include <vok/Vok_timers.h>
 
 #include <QChar>
@@ -112,6 +113,7 @@ using TOnGaugeChangeEvent = std::function<void(QObject* Sender, TShiftState Shif
 struct TNumIO2Layout;
 struct TNumIO2Appearance;
 class TNumTextEditor;
+struct TNumIOTextFormat;
 
 // A numeric field that draws itself: left caption, framed text box, optional
 // spin buttons, right caption and an optional gauge along the bottom. It keeps
@@ -337,6 +339,70 @@ private:
     bool FOnlineCheck = true;
     bool FReadOnly = false;
     bool FAutoSize = false;
+};
+
+// ---- TNumIO: the numeric field on the platform edit --------------------------------
+
+// A numeric field on the platform's single-line edit: the edit does the
+// typing, caret and clipboard; after every change the whole text is checked
+// against the input format and the range, and a text that fails is replaced
+// by the last accepted one. OnChange fires only for accepted texts.
+class VOK_EXPORT TNumIO : public TCustomEdit
+{
+    Q_OBJECT
+    Q_PROPERTY(vok::TInFormat InputFormat READ GetInputFormat WRITE SetInputFormat)
+    Q_PROPERTY(int FixPointDecPlaces READ GetFixPointDecPlaces WRITE SetFixPointDecPlaces)
+    Q_PROPERTY(double RangeLow READ GetRangeLow WRITE SetRangeLow)
+    Q_PROPERTY(double RangeHigh READ GetRangeHigh WRITE SetRangeHigh)
+    Q_PROPERTY(vok::TDecPSep DecPlaceSep READ GetDecPlaceSep WRITE SetDecPlaceSep)
+    Q_PROPERTY(bool Beep READ GetBeep WRITE SetBeep)
+
+public:
+    // The range is [-uc_MaxDouble, uc_MaxDouble] on a designing owner and
+    // [0, 0] otherwise, until the host sets it.
+    explicit TNumIO(QWidget* AOwner = nullptr);
+    ~TNumIO() override;
+
+    TInFormat GetInputFormat() const;
+    void SetInputFormat(TInFormat Value);
+    // 1..8.
+    int GetFixPointDecPlaces() const;
+    void SetFixPointDecPlaces(int Value);
+    // A bound set beyond the other one swaps places with it.
+    double GetRangeLow() const { return FMinimum; }
+    void SetRangeLow(double Value);
+    double GetRangeHigh() const { return FMaximum; }
+    void SetRangeHigh(double Value);
+    TDecPSep GetDecPlaceSep() const;
+    void SetDecPlaceSep(TDecPSep Value);
+    bool GetBeep() const { return FBeep; }
+    void SetBeep(bool Value) { FBeep = Value; }
+
+    // The value of the text (0 when it is no number); writing it formats
+    // the number by the input format without check and without OnChange.
+    double GetValue() const;
+    void SetValue(double Value);
+
+    // Whether Text is a whole number of the input format; Value receives it.
+    bool ConvertNumString(const QString& Text, double& Value) const;
+    // Sets the text without running the check.
+    void SetEditText(const QString& Text);
+    // The check after every change of the text.
+    void Change() override;
+
+    void Assign(QObject* Source) override;
+    void AssignTo(QObject* Dest) override;
+
+private:
+    // Forgets the accepted text and checks the current one again.
+    void Recheck();
+
+    std::unique_ptr<TNumIOTextFormat> FFormat;
+    QString FOldText;
+    bool FInternalChg = false;
+    bool FBeep = false;
+    double FMinimum = 0.0;
+    double FMaximum = 0.0;
 };
 
 } // namespace vok
