@@ -191,6 +191,26 @@ void TStringArray::SetString(int ACol, int ARow, const QString& Value)
     Changed();
 }
 
+void TStringArray::SetStringUtf8(int ACol, int ARow, std::string_view Utf8)
+{
+    // Valid UTF-8 of at most MaxStringLength bytes has at most that many
+    // UTF-16 characters, so it is stored as it stands; anything else takes
+    // the general road (cut, invalid bytes replaced).
+    const QByteArrayView Bytes(Utf8.data(), qsizetype(Utf8.size()));
+    if (Utf8.size() > std::size_t(MaxStringLength) || !Bytes.isValidUtf8()) {
+        SetString(ACol, ARow, QString::fromUtf8(Bytes));
+        return;
+    }
+    if (!ValidColumn(ACol) || !ValidRow(ARow))
+        return;
+    try {
+        FColumns[std::size_t(ACol)].Set(StoredRow(ARow), Utf8);
+    } catch (const std::bad_alloc&) {
+        ThrowOutOfMemory(QStringLiteral("store a cell"));
+    }
+    Changed();
+}
+
 void TStringArray::InsertColumn(int ACol)
 {
     if (ACol < 0 || ACol > GetNrOfColumns() + 1)

@@ -1,9 +1,8 @@
 #include <vok/Vok_replist.h>
+#include <vok/Vok_sysservices.h>
 
 #include "ColumnFormat.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -546,7 +545,7 @@ void TRLData::CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomR
 
 void TRLData::PutOnClipboard(const QString& Text)
 {
-    QGuiApplication::clipboard()->setText(Text);
+    Clipboard().SetAsText(Text);
 }
 
 void TRLData::Assign(QObject* Source)

@@ -8,6 +8,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <new>
 
 namespace vok {
@@ -62,18 +63,25 @@ int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
                 Names.append(QString::fromUtf8(Field.data(), qsizetype(Field.size())));
         int Cols = qMax(1, int(qMin<qsizetype>(Names.size(), MaxFileColumns + 1)));
         int Rows = 0;
+        // Line ends bound the record count from above: one resize serves most files.
+        const qint64 LineEnds = std::count(Data.cbegin(), Data.cend(), '\n') + (Data.endsWith('\n') ? 0 : 1);
+        int StoreRows = int(qMin<qint64>(LineEnds, TStringArray::MaxCells / (Cols + 1) - 1));
+        int StoreCols = Cols;
+        Store.Resize(StoreCols, StoreRows);
         while (Parser.NextRecord(Fields)) {
             if (Fields.size() > std::size_t(MaxFileColumns) || Cols > MaxFileColumns)
                 return -1;
             ++Rows;
             Cols = qMax(Cols, int(Fields.size()));
-            if (Cols > Store.GetNrOfColumns() || Rows > Store.GetNrOfRows()) {
+            if (Cols > StoreCols || Rows > StoreRows) {
                 const qint64 RowLimit = TStringArray::MaxCells / (Cols + 1) - 1;
-                Store.Resize(Cols, int(qMin<qint64>(qMax<qint64>(Store.GetNrOfRows(), qint64(Rows) * 2), RowLimit)));
+                StoreCols = Cols;
+                StoreRows = int(qMin<qint64>(qMax<qint64>(StoreRows, qint64(Rows) * 2), RowLimit));
+                Store.Resize(StoreCols, StoreRows);
             }
             for (std::size_t I = 0; I < Fields.size(); ++I)
                 if (!Fields[I].empty())
-                    Store.SetString(int(I) + 1, Rows, QString::fromUtf8(Fields[I].data(), qsizetype(Fields[I].size())));
+                    Store.SetStringUtf8(int(I) + 1, Rows, Fields[I]);
             if ((Rows & 0x3FF) == 0)
                 Progress.Report(Parser.PercentDone());
         }

@@ -73,6 +73,22 @@ TEST(StringArrayCells, TextsAreCutTo255CharactersNeverInsideASurrogatePair)
     EXPECT_EQ(A.GetString(0, 1), QStringLiteral("Grüße, Ελλάδα, 日本") + Emoji);
 }
 
+TEST(StringArrayCells, Utf8SetterStoresWhatTheQStringSetterStores)
+{
+    TStringArray A;
+    A.Resize(1, 1);
+    const QByteArray Inputs[] = {"", "plain", "Gr\xC3\xBC\xC3\x9F" "e \xF0\x9F\x98\x80", QByteArray(255, 'a'),
+                                 QByteArray(300, 'a'), QByteArray(200, 'x') + QByteArray(60, '\xC3') + "\xA4",
+                                 "bad \xC3 byte", "\xED\xA0\x80 surrogate"};
+    for (const QByteArray& Utf8 : Inputs) {
+        A.SetString(0, 1, QString::fromUtf8(Utf8));
+        A.SetStringUtf8(1, 1, std::string_view(Utf8.constData(), std::size_t(Utf8.size())));
+        EXPECT_EQ(A.GetString(1, 1), A.GetString(0, 1)) << Utf8.toStdString();
+    }
+    A.SetStringUtf8(2, 1, "outside");
+    EXPECT_EQ(A.GetString(2, 1), QString());
+}
+
 TEST(StringArrayCells, OverwritingCellsManyTimesKeepsEveryValue)
 {
     // Rewrites with growing and shrinking texts force in-place writes,

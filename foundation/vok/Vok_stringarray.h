@@ -72,6 +72,9 @@ public:
 
     QString GetString(int ACol, int ARow) const;
     void SetString(int ACol, int ARow, const QString& Value);
+    // SetString(ACol, ARow, QString::fromUtf8(Utf8)) without the detour
+    // through UTF-16, for readers that hold their input as UTF-8.
+    void SetStringUtf8(int ACol, int ARow, std::string_view Utf8);
 
     // Inserts an empty column before ACol (0..GetNrOfColumns() + 1).
     void InsertColumn(int ACol);
