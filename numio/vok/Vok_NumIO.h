@@ -79,9 +79,9 @@ VOK_EXPORT bool IsBinText(const QString& Text);
 // a row of "*". With no decimals left the point is left out (' 1E+03').
 // Otherwise: fixed form with Decimals decimals ("." as the point), right-aligned
 // in at least |Width| characters. A negative Width pads with "0" instead of
-// blanks, the sign moved in front. Digits are correctly rounded (the exact
-// binary value, exact ties to even). Width and Decimals are kept within the
-// classic short-string limit of 255.
+// blanks, the sign moved in front. Digits are rounded from the exact binary
+// value; an exact half rounds away from zero, as Pascal's Str does. Width and
+// Decimals are kept within the classic short-string limit of 255.
 VOK_EXPORT QString FormatFloatNum(int Width, int Decimals, double Value);
 
 // Exactly Count digits (limited to 8, 11 or 32; 0 or less gives one digit) of
