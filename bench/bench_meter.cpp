@@ -1,11 +1,12 @@
 // One full repaint of a TMeter at its default size (297 x 209), with and
 // without range bands and labels, next to a QDial of the same size rendered
 // offscreen in the same run.
+#include "qt_bench_main.h"
+
 #include <vok/Vok_Meter.h>
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDial>
 #include <QImage>
 
@@ -62,10 +63,5 @@ BENCHMARK(BM_QDialRender)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

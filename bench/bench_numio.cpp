@@ -1,12 +1,12 @@
 // Number formats against the C library on the same values: ReadFloatNum
 // against strtod, FormatFloatNum against snprintf, 1,000,000 values a pass;
 // and one full repaint of a self-drawn numeric field.
+#include "qt_bench_main.h"
+
 #include <vok/Vok_NumIO.h>
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QFont>
 #include <QString>
 
 #include <cmath>
@@ -140,11 +140,5 @@ BENCHMARK_CAPTURE(BM_snprintf, Fixed, "%1.2f")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }
