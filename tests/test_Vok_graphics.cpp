@@ -661,6 +661,15 @@ TEST(Bitmap, FilesRoundTripAndBadInputFails)
             for (int X = 0; X < 7; ++X)
                 EXPECT_EQ(C.GetCanvas()->GetPixel(X, Y), B.GetCanvas()->GetPixel(X, Y));
     }
+    // JPEG is lossy: same size, colors close.
+    const QString Jpeg = Dir.filePath(QStringLiteral("p.jpg"));
+    B.SaveToFile(Jpeg);
+    TBitmap J;
+    J.LoadFromFile(Jpeg);
+    EXPECT_EQ(J.GetWidth(), 7);
+    EXPECT_EQ(J.GetPixelFormat(), pf24bit);
+    EXPECT_NEAR(GetGValue(J.GetCanvas()->GetPixel(3, 2)), GetGValue(clTeal), 40);
+
     QFile Junk(Dir.filePath(QStringLiteral("junk.png")));
     ASSERT_TRUE(Junk.open(QIODevice::WriteOnly));
     Junk.write("\x89PNG not really");

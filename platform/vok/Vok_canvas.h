@@ -118,7 +118,10 @@ public:
     TSize TextExtent(const QString& Text) const;
 
     // Copies Source's rectangle to Dest with CopyMode, scaling with
-    // StretchMode when the sizes differ. Source may be this canvas.
+    // StretchMode when the sizes differ. Source may be this canvas. Source
+    // pixels outside the source picture leave the destination unchanged
+    // (halftone stretching counts them as transparent black); empty or
+    // inverted rectangles copy nothing (no mirroring).
     void CopyRect(TRect Dest, const TCanvas* Source, TRect SourceRect);
     // The whole bitmap at (X, Y), with CopyMode.
     void Draw(int X, int Y, const TBitmap* Bitmap);
