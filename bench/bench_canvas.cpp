@@ -40,23 +40,36 @@ void BM_LineTo(benchmark::State& State)
 }
 BENCHMARK(BM_LineTo)->Arg(pmCopy)->Arg(pmXor);
 
-// A 100 x 60 figure with pen outline and brush fill: 0 rectangle, 1 ellipse.
+// A 100 x 60 figure with pen outline and brush fill: 0 rectangle, 1 ellipse,
+// 2 pie and 3 arc counterclockwise from the top right to the bottom right
+// corner (most of the turn).
 void BM_Figure100x60(benchmark::State& State)
 {
     TBitmap B(400, 300);
     TCanvas* C = B.GetCanvas();
     C->GetBrush()->SetColor(clYellow);
-    const bool Ellipse = State.range(0) == 1;
+    static const char* const Names[] = {"Rectangle", "Ellipse", "Pie", "Arc"};
+    const int Kind = int(State.range(0));
     for (auto _ : State) {
-        if (Ellipse)
-            C->Ellipse(20, 20, 120, 80);
-        else
+        switch (Kind) {
+        case 0:
             C->Rectangle(20, 20, 120, 80);
+            break;
+        case 1:
+            C->Ellipse(20, 20, 120, 80);
+            break;
+        case 2:
+            C->Pie(20, 20, 120, 80, 120, 20, 120, 80);
+            break;
+        default:
+            C->Arc(20, 20, 120, 80, 120, 20, 120, 80);
+            break;
+        }
     }
     State.SetItemsProcessed(State.iterations());
-    State.SetLabel(Ellipse ? "Ellipse" : "Rectangle");
+    State.SetLabel(Names[Kind]);
 }
-BENCHMARK(BM_Figure100x60)->Arg(0)->Arg(1);
+BENCHMARK(BM_Figure100x60)->DenseRange(0, 3);
 
 void BM_TextOut(benchmark::State& State)
 {

@@ -221,12 +221,6 @@ public:
     const TRect& Box() const { return FBox; }
     bool Empty() const { return FCells.empty(); }
 
-    quint8 Get(int X, int Y) const
-    {
-        if (!FBox.Contains({X, Y}))
-            return mkOutside;
-        return FCells[Index(X, Y)];
-    }
     void Set(int X, int Y, quint8 V)
     {
         if (FBox.Contains({X, Y}))
@@ -234,18 +228,24 @@ public:
     }
     quint8* Row(int Y) { return FCells.data() + size_t(Y - FBox.Top) * size_t(FBox.Width()); }
 
-    // Marks as outline every inside pixel with a 4-neighbour outside.
+    // Marks as outline every inside pixel with a 4-neighbour outside (the
+    // cells beyond the box count as outside).
     void MarkBoundary()
     {
         std::vector<quint8> Result = FCells;
-        for (int Y = FBox.Top; Y < FBox.Bottom; ++Y)
-            for (int X = FBox.Left; X < FBox.Right; ++X) {
-                if (Get(X, Y) != mkInside)
+        const int Width = FBox.Width();
+        const int Height = FBox.Height();
+        for (int Y = 0; Y < Height; ++Y) {
+            const quint8* Cells = FCells.data() + size_t(Y) * size_t(Width);
+            const bool Edge = Y == 0 || Y == Height - 1;
+            for (int X = 0; X < Width; ++X) {
+                if (Cells[X] != mkInside)
                     continue;
-                if (Get(X - 1, Y) == mkOutside || Get(X + 1, Y) == mkOutside || Get(X, Y - 1) == mkOutside
-                    || Get(X, Y + 1) == mkOutside)
-                    Result[Index(X, Y)] = mkOutline;
+                if (Edge || X == 0 || X == Width - 1 || Cells[X - 1] == mkOutside || Cells[X + 1] == mkOutside
+                    || Cells[X - Width] == mkOutside || Cells[X + Width] == mkOutside)
+                    Result[size_t(Y) * size_t(Width) + size_t(X)] = mkOutline;
             }
+        }
         FCells.swap(Result);
     }
 
@@ -325,46 +325,139 @@ QRectF StrokeBox(const TRect& Box, int PenWidth)
         std::max(0.0, Box.Height() - 2 * Half));
 }
 
-// Marks the filled ellipse of Box, limited to the sweep when Sweep is set.
-struct Sweep
+// The counterclockwise sweep from the ray through the centre of pixel
+// (X3, Y3) to the ray through the centre of pixel (X4, Y4), both from the
+// centre of Box; the rays belong to it and equal rays make the whole turn.
+// Directions are compared exactly by cross products on doubled coordinates
+// (y up), where the centre itself counts as the direction of the x axis; the
+// ray points are limited like all canvas coordinates, so the products fit.
+class Sweep
 {
-    double Start;
-    double End;
+public:
+    Sweep(const TRect& Box, int X3, int Y3, int X4, int Y4)
+        : FCX2(qint64(Box.Left) + Box.Right)
+        , FCY2(qint64(Box.Top) + Box.Bottom)
+        , FFrom(Direction(raster::ClampCoordinate(X3), raster::ClampCoordinate(Y3)))
+        , FTo(Direction(raster::ClampCoordinate(X4), raster::ClampCoordinate(Y4)))
+        , FTurn(Cross(FFrom, FTo))
+        , FWhole(FTurn == 0 && Dot(FFrom, FTo) > 0)
+        , FStart(Angle(Box, X3, Y3))
+        , FEnd(Angle(Box, X4, Y4))
+    {
+    }
+
+    // Whether the centre of pixel (X, Y) lies on the sweep.
+    bool Contains(int X, int Y) const
+    {
+        if (FWhole)
+            return true;
+        const Vector P = Direction(X, Y);
+        const bool AfterFrom = Cross(FFrom, P) >= 0;
+        const bool BeforeTo = Cross(P, FTo) >= 0;
+        // Up to half a turn the sweep is the overlap of the two half-planes,
+        // beyond it their union.
+        return FTurn >= 0 ? AfterFrom && BeforeTo : AfterFrom || BeforeTo;
+    }
+
+    // The start and the length of the sweep in degrees, for Qt's arcs.
+    double StartDegrees() const { return Degrees(FStart); }
+    double SpanDegrees() const
+    {
+        double D = Degrees(FEnd - FStart);
+        if (D <= 0)
+            D += 360.0;
+        return D;
+    }
+
+private:
+    struct Vector
+    {
+        qint64 X;
+        qint64 Y;
+    };
+
+    static qint64 Cross(Vector A, Vector B) { return A.X * B.Y - A.Y * B.X; }
+    static qint64 Dot(Vector A, Vector B) { return A.X * B.X + A.Y * B.Y; }
+    static double Degrees(double Radians) { return Radians * 180.0 / std::numbers::pi; }
+
+    static double Angle(const TRect& Box, int X, int Y)
+    {
+        return raster::ScreenAngle(
+            (double(Box.Left) + Box.Right) / 2.0, (double(Box.Top) + Box.Bottom) / 2.0, X + 0.5, Y + 0.5);
+    }
+
+    Vector Direction(int X, int Y) const
+    {
+        const Vector V{2 * qint64(X) + 1 - FCX2, FCY2 - 2 * qint64(Y) - 1};
+        return V.X == 0 && V.Y == 0 ? Vector{1, 0} : V;
+    }
+
+    qint64 FCX2;
+    qint64 FCY2;
+    Vector FFrom;
+    Vector FTo;
+    qint64 FTurn;
+    bool FWhole;
+    double FStart;
+    double FEnd;
 };
 
+// Marks the filled ellipse of Box, limited to the sweep when Part is set.
 void MarkEllipse(FigureMask& Mask, const TRect& Box, const Sweep* Part)
 {
     const TRect& M = Mask.Box();
-    const double CX = (double(Box.Left) + Box.Right) / 2.0;
-    const double CY = (double(Box.Top) + Box.Bottom) / 2.0;
     for (int Y = std::max(M.Top, Box.Top); Y < std::min(M.Bottom, Box.Bottom); ++Y) {
         const raster::RowSpan S = raster::EllipseRow(Box, Y);
+        quint8* Cells = Mask.Row(Y) - M.Left;
         for (int X = std::max(S.X1, M.Left); X < std::min(S.X2, M.Right); ++X)
-            if (!Part || raster::InSweep(raster::ScreenAngle(CX, CY, X + 0.5, Y + 0.5), Part->Start, Part->End))
-                Mask.Set(X, Y, mkInside);
+            if (!Part || Part->Contains(X, Y))
+                Cells[X] = mkInside;
     }
 }
 
-Sweep SweepOf(const TRect& Box, int X3, int Y3, int X4, int Y4)
+// Row Y of the filled ellipse of Box split for a one-pixel outline: Inner
+// holds the pixels whose four neighbours all lie in the ellipse (empty when
+// none do); the rest of Row is the outline.
+struct OutlinedRow
 {
-    const double CX = (double(Box.Left) + Box.Right) / 2.0;
-    const double CY = (double(Box.Top) + Box.Bottom) / 2.0;
-    // The rays run through the centres of the given pixels.
-    return {raster::ScreenAngle(CX, CY, X3 + 0.5, Y3 + 0.5), raster::ScreenAngle(CX, CY, X4 + 0.5, Y4 + 0.5)};
+    raster::RowSpan Row;
+    raster::RowSpan Inner;
+};
+
+OutlinedRow EllipseOutlineRow(const TRect& Box, int Y)
+{
+    const raster::RowSpan Row = raster::EllipseRow(Box, Y);
+    const raster::RowSpan Above = raster::EllipseRow(Box, Y - 1);
+    const raster::RowSpan Below = raster::EllipseRow(Box, Y + 1);
+    raster::RowSpan Inner{std::max({Row.X1 + 1, Above.X1, Below.X1}), std::min({Row.X2 - 1, Above.X2, Below.X2})};
+    if (Inner.X2 <= Inner.X1)
+        Inner = {Row.X2, Row.X2};
+    return {Row, Inner};
 }
 
-double Degrees(double Radians)
+// Outlines (one-pixel pen) and fills the whole ellipse of Box row by row.
+void PaintOutlinedEllipse(const PixelTarget& Target, const TPen& Pen, const TBrush& Brush, const TRect& Box)
 {
-    return Radians * 180.0 / std::numbers::pi;
-}
-
-// Qt's sweep (degrees, counterclockwise) of a canvas sweep.
-double SweepDegrees(const Sweep& S)
-{
-    double D = Degrees(S.End - S.Start);
-    if (D <= 0)
-        D += 360.0;
-    return D;
+    const bool UsePen = Pen.GetStyle() != psClear;
+    const bool UseBrush = Brush.GetStyle() == bsSolid;
+    const quint32 PenPixel = ColorToPixel(Pen.GetColor());
+    const quint32 BrushPixel = ColorToPixel(Brush.GetColor());
+    const TPenMode Mode = Pen.GetMode();
+    const TRect& Clip = Target.Clip();
+    for (int Y = std::max(Clip.Top, Box.Top); Y < std::min(Clip.Bottom, Box.Bottom); ++Y) {
+        if (!UsePen) {
+            if (UseBrush) {
+                const raster::RowSpan Row = raster::EllipseRow(Box, Y);
+                Target.Span(Y, Row.X1, Row.X2, BrushPixel, Mode);
+            }
+            continue;
+        }
+        const OutlinedRow R = EllipseOutlineRow(Box, Y);
+        Target.Span(Y, R.Row.X1, R.Inner.X1, PenPixel, Mode);
+        if (UseBrush)
+            Target.Span(Y, R.Inner.X1, R.Inner.X2, BrushPixel, Mode);
+        Target.Span(Y, R.Inner.X2, R.Row.X2, PenPixel, Mode);
+    }
 }
 
 // Outlines and fills the ellipse of Box, or its sector when Part is set;
@@ -372,12 +465,14 @@ double SweepDegrees(const Sweep& S)
 bool PaintEllipticFigure(QImage& Image, const TRect& Clip, const TPen& Pen, const TBrush& Brush, const TRect& Box,
     const Sweep* Part)
 {
-    if (Box.IsEmpty())
+    if (Box.IsEmpty() || MaskBox(Box, 0, Clip).IsEmpty())
         return false;
     const PixelTarget Target(Image, Clip);
+    if (!Part && (Pen.GetStyle() == psClear || Pen.GetWidth() == 1)) {
+        PaintOutlinedEllipse(Target, Pen, Brush, Box);
+        return true;
+    }
     FigureMask Mask(MaskBox(Box, 0, Clip));
-    if (Mask.Empty())
-        return false;
     MarkEllipse(Mask, Box, Part);
     if (Pen.GetStyle() != psClear) {
         if (Pen.GetWidth() == 1) {
@@ -387,7 +482,7 @@ bool PaintEllipticFigure(QImage& Image, const TRect& Clip, const TPen& Pen, cons
             QPainterPath Path;
             if (Part) {
                 Path.moveTo(R.center());
-                Path.arcTo(R, Degrees(Part->Start), SweepDegrees(*Part));
+                Path.arcTo(R, Part->StartDegrees(), Part->SpanDegrees());
                 Path.closeSubpath();
             } else {
                 Path.addEllipse(R);
@@ -645,31 +740,32 @@ void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
     if (!Ready() || Box.IsEmpty() || FPen->GetStyle() == psClear)
         return;
     const PixelTarget Target(*FImage, GetClipRect());
-    FigureMask Mask(MaskBox(Box, 0, Target.Clip()));
-    if (Mask.Empty())
+    if (MaskBox(Box, 0, Target.Clip()).IsEmpty())
         return;
-    const Sweep Part = SweepOf(Box, X3, Y3, X4, Y4);
+    const Sweep Part(Box, X3, Y3, X4, Y4);
     if (FPen->GetWidth() == 1) {
-        MarkEllipse(Mask, Box, nullptr);
-        Mask.MarkBoundary();
-        const double CX = (double(Box.Left) + Box.Right) / 2.0;
-        const double CY = (double(Box.Top) + Box.Bottom) / 2.0;
-        const TRect& M = Mask.Box();
-        for (int Y = M.Top; Y < M.Bottom; ++Y)
-            for (int X = M.Left; X < M.Right; ++X) {
-                const quint8 Kind = Mask.Get(X, Y);
-                const bool Keep = Kind == mkOutline
-                    && raster::InSweep(raster::ScreenAngle(CX, CY, X + 0.5, Y + 0.5), Part.Start, Part.End);
-                if (!Keep && Kind != mkOutside)
-                    Mask.Set(X, Y, mkOutside);
-            }
-    } else {
-        QPainterPath Path;
-        const QRectF R = StrokeBox(Box, FPen->GetWidth());
-        Path.arcMoveTo(R, Degrees(Part.Start));
-        Path.arcTo(R, Degrees(Part.Start), SweepDegrees(Part));
-        MarkStroke(Mask, Path, FPen->GetWidth());
+        // Only the outline pixels of the ellipse on the sweep, row by row.
+        const quint32 Color = ColorToPixel(FPen->GetColor());
+        const TRect& Clip = Target.Clip();
+        for (int Y = std::max(Clip.Top, Box.Top); Y < std::min(Clip.Bottom, Box.Bottom); ++Y) {
+            const OutlinedRow R = EllipseOutlineRow(Box, Y);
+            const auto PlotOnSweep = [&](int From, int To) {
+                for (int X = std::max(From, Clip.Left); X < std::min(To, Clip.Right); ++X)
+                    if (Part.Contains(X, Y))
+                        Target.Plot(X, Y, Color, FPen->GetMode());
+            };
+            PlotOnSweep(R.Row.X1, R.Inner.X1);
+            PlotOnSweep(R.Inner.X2, R.Row.X2);
+        }
+        Changed();
+        return;
     }
+    FigureMask Mask(MaskBox(Box, 0, Target.Clip()));
+    QPainterPath Path;
+    const QRectF R = StrokeBox(Box, FPen->GetWidth());
+    Path.arcMoveTo(R, Part.StartDegrees());
+    Path.arcTo(R, Part.StartDegrees(), Part.SpanDegrees());
+    MarkStroke(Mask, Path, FPen->GetWidth());
     PaintMask(Target, Mask, *FPen, *FBrush);
     Changed();
 }
@@ -677,7 +773,7 @@ void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
 void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
 {
     const TRect Box = Normalized(X1, Y1, X2, Y2);
-    const Sweep Part = SweepOf(Box, X3, Y3, X4, Y4);
+    const Sweep Part(Box, X3, Y3, X4, Y4);
     if (Ready() && PaintEllipticFigure(*FImage, GetClipRect(), *FPen, *FBrush, Box, &Part))
         Changed();
 }

@@ -369,6 +369,35 @@ TEST(CanvasFigures, ArcAndPieRunCounterclockwise)
     EXPECT_EQ(Pie.Drawn(), Rect(10, 0, 21, 11));
 }
 
+TEST(CanvasFigures, PieSweepsBeyondHalfATurnAndFromItsCentre)
+{
+    // Pies over the 21 x 21 box (centre pixel 10, 10), probed inside each
+    // quadrant: upper right, upper left, lower left, lower right.
+    struct Case
+    {
+        const char* Name;
+        int X3, Y3, X4, Y4;
+        bool Filled[4];
+    };
+    const Case Cases[] = {
+        {"three quarters", 30, 10, 10, 30, {true, true, true, false}},
+        {"exactly half", 30, 10, -5, 10, {true, true, false, false}},
+        {"opposite half", -5, 10, 30, 10, {false, false, true, true}},
+        {"from the centre pixel", 10, 10, 10, -5, {true, false, false, false}},
+        {"to the centre pixel", 10, -5, 10, 10, {false, true, true, true}},
+        {"both at the centre", 10, 10, 10, 10, {true, true, true, true}},
+        {"same ray, other length", 30, 10, 60, 10, {true, true, true, true}},
+    };
+    const TPoint Probes[4] = {{15, 5}, {5, 5}, {5, 15}, {15, 15}};
+    for (const Case& C : Cases) {
+        Picture P;
+        P.Canvas->GetBrush()->SetColor(clBlue);
+        P.Canvas->Pie(0, 0, 21, 21, C.X3, C.Y3, C.X4, C.Y4);
+        for (int Q = 0; Q < 4; ++Q)
+            EXPECT_EQ(P.At(Probes[Q].X, Probes[Q].Y), C.Filled[Q] ? clBlue : clWhite) << C.Name << ", quadrant " << Q;
+    }
+}
+
 TEST(CanvasFigures, PolygonOutlinesItsVerticesAndFillsInside)
 {
     Picture P;
