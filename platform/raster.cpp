@@ -30,15 +30,6 @@ double ScreenAngle(double CX, double CY, double X, double Y)
     return A;
 }
 
-bool InSweep(double Angle, double Start, double End)
-{
-    if (Start == End)
-        return true;
-    if (Start < End)
-        return Angle >= Start && Angle <= End;
-    return Angle >= Start || Angle <= End;
-}
-
 std::vector<RowSpan> PolygonRow(const QList<TPoint>& Points, int Y)
 {
     std::vector<double> Crossings;

@@ -97,10 +97,6 @@ VOK_EXPORT RowSpan EllipseRow(const TRect& Box, int Y);
 // counterclockwise from the positive x axis, in [0, 2*pi).
 VOK_EXPORT double ScreenAngle(double CX, double CY, double X, double Y);
 
-// Whether Angle lies on the counterclockwise sweep from Start to End
-// (angles in [0, 2*pi)); Start == End is the whole turn.
-VOK_EXPORT bool InSweep(double Angle, double Start, double End);
-
 // The spans of the polygon's inside on row Y by the even-odd rule, sampled at
 // integer points with half-open edges (an edge from y0 to y1 counts on rows
 // y0 <= Y < y1), sorted left to right.
