@@ -1,5 +1,7 @@
 // Numeric fields: the text editor's value and keyboard rules, the field
 // geometry and arithmetic, and the two controls.
+#include "PinnedSystem.h"
+
 #include <vok/Vok_NumIO.h>
 #include <vok/Vok_system.h>
 
@@ -22,13 +24,6 @@
 using namespace vok;
 
 namespace {
-
-class PinnedSeparator
-{
-public:
-    explicit PinnedSeparator(QChar Sep) { SetSystemDecimalSeparator(Sep); }
-    ~PinnedSeparator() { SetSystemDecimalSeparator(std::nullopt); }
-};
 
 TNumTextFormat FormatOf(TInFormat F, TDecPSep Sep = dsBoth, int DecP = 2, int SigDig = 6)
 {

@@ -1,5 +1,7 @@
 // Number formats: scanners, typing checks, formatters, radix writers, the
 // dynamic format and the range check.
+#include "PinnedSystem.h"
+
 #include <vok/Vok_NumIO.h>
 #include <vok/Vok_system.h>
 
@@ -16,14 +18,6 @@
 using namespace vok;
 
 namespace {
-
-// Pins the system decimal separator for one test.
-class PinnedSeparator
-{
-public:
-    explicit PinnedSeparator(QChar Sep) { SetSystemDecimalSeparator(Sep); }
-    ~PinnedSeparator() { SetSystemDecimalSeparator(std::nullopt); }
-};
 
 struct ScanCase
 {
