@@ -178,6 +178,13 @@ QString TStringArray::GetString(int ACol, int ARow) const
     return FColumns[std::size_t(ACol)].Get(StoredRow(ARow));
 }
 
+std::string_view TStringArray::GetStringUtf8(int ACol, int ARow) const
+{
+    if (!ValidColumn(ACol) || !ValidRow(ARow))
+        return {};
+    return FColumns[std::size_t(ACol)].View(StoredRow(ARow));
+}
+
 void TStringArray::SetString(int ACol, int ARow, const QString& Value)
 {
     if (!ValidColumn(ACol) || !ValidRow(ARow))

@@ -81,9 +81,9 @@ void TRLData::WriteList(const std::function<void(const QByteArray&)>& Sink, bool
     replist::ProgressCounter Progress(this, OnPercentDone, FProgressCellCount, FProgressStep);
     for (int Row = 1; Row <= FNrOfRows; ++Row) {
         for (int Col = 0; Col <= FNrOfColumns; ++Col) {
-            const QString Raw = RawCell(Col, Row);
-            if (!Raw.isEmpty())
-                Writer.WriteCell(Col, Row, Raw);
+            const std::string_view Raw = FStore->GetStringUtf8(Col, Row);
+            if (!Raw.empty())
+                Writer.WriteCellUtf8(Col, Row, Raw);
             Progress.Advance();
         }
         if (Buffer.size() >= replist::FlushSize) {
@@ -225,7 +225,12 @@ private:
         TStringArray& Store = FData.Store();
         if (Item.Row > Store.GetNrOfRows())
             Store.Resize(FData.GetNrOfColumns(), int(qMin<qint64>(qint64(Store.GetNrOfRows()) * 2 + 16, FDeclaredRows)));
-        Store.SetString(Item.Col, Item.Row, Item.Text);
+        // Bytes that need no cutting are stored as they stand, which is what
+        // storing the text would come to.
+        if (Item.Utf8Text && Item.Utf8Text->size() <= std::size_t(TStringArray::MaxStringLength))
+            Store.SetStringUtf8(Item.Col, Item.Row, *Item.Utf8Text);
+        else
+            Store.SetString(Item.Col, Item.Row, Item.Text);
         return true;
     }
 

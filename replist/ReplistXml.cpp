@@ -1,5 +1,9 @@
 #include "ReplistXml.h"
 
+#include <QStringDecoder>
+
+#include <cstring>
+
 namespace vok::replist {
 
 namespace {
@@ -11,19 +15,6 @@ bool IsXmlChar(char32_t C)
         || (C >= 0x10000 && C <= 0x10FFFF);
 }
 
-void AppendNumber(QByteArray& Out, int Value)
-{
-    char Buffer[16];
-    int Len = 0;
-    unsigned V = Value < 0 ? 0u : unsigned(Value);
-    do {
-        Buffer[Len++] = char('0' + V % 10);
-        V /= 10;
-    } while (V != 0);
-    while (Len > 0)
-        Out += Buffer[--Len];
-}
-
 int AttributeNumber(const QXmlStreamAttributes& Attributes, QLatin1String Name)
 {
     if (!Attributes.hasAttribute(Name))
@@ -32,30 +23,99 @@ int AttributeNumber(const QXmlStreamAttributes& Attributes, QLatin1String Name)
     const int Value = Attributes.value(Name).toInt(&Ok);
     return Ok && Value >= 0 ? Value : -1;
 }
+
+const char* ReferenceFor(char C)
+{
+    switch (C) {
+    case '<': return "&lt;";
+    case '>': return "&gt;";
+    case '&': return "&amp;";
+    case '"': return "&quot;";
+    case '\t': return "&#9;";
+    case '\n': return "&#10;";
+    case '\r': return "&#13;";
+    default: return nullptr;
+    }
+}
+
+// Longest form a text byte can take when escaped ("&quot;").
+constexpr std::size_t MaxEscapedBytes = 6;
+
+char* CopyBytes(char* Out, std::string_view Bytes)
+{
+    std::memcpy(Out, Bytes.data(), Bytes.size());
+    return Out + Bytes.size();
+}
+
+// Writes the UTF-8 bytes of Text escaped at Out (room for MaxEscapedBytes
+// per byte); returns the end.
+char* WriteEscaped(char* Out, std::string_view Text)
+{
+    for (const char C : Text) {
+        if (const char* Reference = ReferenceFor(C))
+            Out = CopyBytes(Out, Reference);
+        else
+            *Out++ = C;
+    }
+    return Out;
+}
+
+char* WriteNumber(char* Out, int Value)
+{
+    char Digits[16];
+    int Len = 0;
+    unsigned V = Value < 0 ? 0u : unsigned(Value);
+    do {
+        Digits[Len++] = char('0' + V % 10);
+        V /= 10;
+    } while (V != 0);
+    while (Len > 0)
+        *Out++ = Digits[--Len];
+    return Out;
+}
+
+// Whether stored UTF-8 text may hold a character that must be written in hex:
+// control characters sit below 0x20, U+FFFE and U+FFFF start with 0xEF.
+// Tab and line breaks are caught too; they take the general road.
+bool MayNeedHexEncoding(std::string_view Utf8)
+{
+    for (const char C : Utf8)
+        if (static_cast<unsigned char>(C) < 0x20 || static_cast<unsigned char>(C) == 0xEF)
+            return true;
+    return false;
+}
+
+// Text becomes the UTF-8 bytes, in Text's own buffer when it has room. Short
+// ASCII texts are the rule, so they are widened without a decoder.
+void AssignUtf8(QString& Text, std::string_view Utf8)
+{
+    Text.resize(qsizetype(Utf8.size())); // UTF-16 never needs more units than UTF-8 bytes
+    if (Utf8.empty())
+        return;
+    QChar* Out = Text.data();
+    std::size_t Ascii = 0;
+    for (; Ascii < Utf8.size() && static_cast<unsigned char>(Utf8[Ascii]) < 0x80; ++Ascii)
+        *Out++ = QLatin1Char(Utf8[Ascii]);
+    if (Ascii < Utf8.size()) {
+        QStringDecoder Decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        Out = Decoder.appendToBuffer(Out, QByteArrayView(Utf8.data() + Ascii, qsizetype(Utf8.size() - Ascii)));
+    }
+    Text.truncate(Out - Text.constData());
+}
+
+bool IsXmlSpace(char C)
+{
+    return C == ' ' || C == '\t' || C == '\n' || C == '\r';
+}
 } // namespace
 
 void AppendXmlEscaped(QByteArray& Out, QStringView Text)
 {
     const QByteArray Utf8 = Text.toUtf8();
-    const char* Run = Utf8.constData();
-    const char* const End = Run + Utf8.size();
-    for (const char* P = Run; P != End; ++P) {
-        const char* Reference = nullptr;
-        switch (*P) {
-        case '<': Reference = "&lt;"; break;
-        case '>': Reference = "&gt;"; break;
-        case '&': Reference = "&amp;"; break;
-        case '"': Reference = "&quot;"; break;
-        case '\t': Reference = "&#9;"; break;
-        case '\n': Reference = "&#10;"; break;
-        case '\r': Reference = "&#13;"; break;
-        default: continue;
-        }
-        Out.append(Run, P - Run);
-        Out += Reference;
-        Run = P + 1;
-    }
-    Out.append(Run, End - Run);
+    const qsizetype Old = Out.size();
+    Out.resize(Old + Utf8.size() * qsizetype(MaxEscapedBytes));
+    char* const End = WriteEscaped(Out.data() + Old, std::string_view(Utf8.constData(), std::size_t(Utf8.size())));
+    Out.truncate(End - Out.constData());
 }
 
 bool NeedsHexEncoding(QStringView Text)
@@ -132,36 +192,58 @@ void ReplistXmlWriter::WriteCell(int Col, int Row, const QString& Text)
     WriteElement(xmlCell, Col, Row, Text);
 }
 
+void ReplistXmlWriter::WriteCellUtf8(int Col, int Row, std::string_view Utf8)
+{
+    if (MayNeedHexEncoding(Utf8))
+        WriteElement(xmlCell, Col, Row, QString::fromUtf8(Utf8.data(), qsizetype(Utf8.size())));
+    else
+        WriteElementBytes(xmlCell, Col, Row, Utf8, false);
+}
+
 void ReplistXmlWriter::EndList()
 {
     FOut += "</replist>\n";
 }
 
-void ReplistXmlWriter::WriteElement(TRepListXmlTag Tag, int Col, int Row, const QString& Text)
+void ReplistXmlWriter::WriteElement(TRepListXmlTag Tag, int Col, int Row, QStringView Text)
 {
-    const char* Name = RepListXmlTagNames[Tag];
-    FOut += '<';
-    FOut += Name;
+    const bool Hex = NeedsHexEncoding(Text);
+    const QByteArray Bytes = Hex ? HexEncodeUtf16(Text) : Text.toUtf8();
+    WriteElementBytes(Tag, Col, Row, std::string_view(Bytes.constData(), std::size_t(Bytes.size())), Hex);
+}
+
+void ReplistXmlWriter::WriteElementBytes(TRepListXmlTag Tag, int Col, int Row, std::string_view Text, bool Hex)
+{
+    const std::string_view Name = RepListXmlTagNameViews[Tag];
+    // Room for the tags, both attributes with 10 digits, enc="hex" and the
+    // text at its longest; the unused rest is cut off again.
+    const std::size_t Room = 2 * Name.size() + 48 + MaxEscapedBytes * Text.size();
+    const qsizetype Old = FOut.size();
+    FOut.resize(Old + qsizetype(Room));
+    char* Out = FOut.data() + Old;
+    *Out++ = '<';
+    Out = CopyBytes(Out, Name);
     if (Col >= 0) {
-        FOut += " c=\"";
-        AppendNumber(FOut, Col);
-        FOut += '"';
+        Out = CopyBytes(Out, " c=\"");
+        Out = WriteNumber(Out, Col);
+        *Out++ = '"';
     }
     if (Row >= 0) {
-        FOut += " r=\"";
-        AppendNumber(FOut, Row);
-        FOut += '"';
+        Out = CopyBytes(Out, " r=\"");
+        Out = WriteNumber(Out, Row);
+        *Out++ = '"';
     }
-    if (NeedsHexEncoding(Text)) {
-        FOut += " enc=\"hex\">";
-        FOut += HexEncodeUtf16(Text);
+    if (Hex) {
+        Out = CopyBytes(Out, " enc=\"hex\">");
+        Out = CopyBytes(Out, Text);
     } else {
-        FOut += '>';
-        AppendXmlEscaped(FOut, Text);
+        *Out++ = '>';
+        Out = WriteEscaped(Out, Text);
     }
-    FOut += "</";
-    FOut += Name;
-    FOut += ">\n";
+    Out = CopyBytes(Out, "</");
+    Out = CopyBytes(Out, Name);
+    Out = CopyBytes(Out, ">\n");
+    FOut.truncate(Out - FOut.constData());
 }
 
 TRepListXmlTag TagOfName(QStringView Name)
@@ -176,7 +258,90 @@ ReplistXmlReader::TState ReplistXmlReader::Feed(const QByteArray& Chunk)
 {
     if (FState != TState::NeedMore)
         return FState;
+    switch (FMode) {
+    case TMode::StartTag: return FeedStartTag(Chunk);
+    case TMode::Scanning: return FeedScanner(Chunk);
+    case TMode::Xml: break;
+    }
     FXml.addData(Chunk);
+    return ParseXml();
+}
+
+ReplistXmlReader::TState ReplistXmlReader::FeedStartTag(const QByteArray& Chunk)
+{
+    FPending += Chunk;
+    const qsizetype TagEnd = FPending.indexOf('>');
+    if (TagEnd < 0)
+        return FState;
+    const QByteArray Rest = FPending.mid(TagEnd + 1);
+    FPending.truncate(TagEnd + 1);
+    FXml.addData(FPending);
+    FPending.clear();
+    if (ParseXml() != TState::NeedMore)
+        return FState;
+    // The start tag ended at this first '>' when the parser is inside the
+    // list now; otherwise the '>' belonged to something else.
+    if (FDepth != 1)
+        return SwitchToXml(Rest);
+    FMode = TMode::Scanning;
+    return FeedScanner(Rest);
+}
+
+ReplistXmlReader::TState ReplistXmlReader::FeedScanner(const QByteArray& Chunk)
+{
+    if (FPending.isEmpty())
+        FPending = Chunk;
+    else
+        FPending += Chunk;
+    const char* const Data = FPending.constData();
+    const qsizetype Size = FPending.size();
+    qsizetype Taken = 0;
+    while (true) {
+        qsizetype Start = Taken;
+        while (Start < Size && IsXmlSpace(Data[Start]))
+            ++Start;
+        if (Start == Size)
+            break;
+        ScannedElement Element;
+        const auto Result = FScanner.Scan(QByteArrayView(Data + Start, Size - Start), Element);
+        if (Result == ReplistElementScanner::TResult::Incomplete)
+            break;
+        if (Result == ReplistElementScanner::TResult::Unusual)
+            return SwitchToXml(QByteArrayView(FPending).sliced(Taken));
+        if (!TakeScanned(Element))
+            return Fail();
+        Taken = Start + Element.Length;
+    }
+    FPending.remove(0, Taken);
+    return FState;
+}
+
+ReplistXmlReader::TState ReplistXmlReader::SwitchToXml(QByteArrayView Rest)
+{
+    FMode = TMode::Xml;
+    FXml.addData(Rest.toByteArray());
+    FPending.clear();
+    return ParseXml();
+}
+
+bool ReplistXmlReader::TakeScanned(const ScannedElement& Element)
+{
+    FItem.Tag = Element.Tag;
+    FItem.Col = Element.Col;
+    FItem.Row = Element.Row;
+    AssignUtf8(FItem.Text, Element.Utf8Text);
+    if (Element.HexText) {
+        FItem.Utf8Text.reset();
+        if (!HexDecodeUtf16(FItem.Text, FItem.Text))
+            return false;
+    } else {
+        FItem.Utf8Text = Element.Utf8Text;
+    }
+    return FOnItem(FItem);
+}
+
+ReplistXmlReader::TState ReplistXmlReader::ParseXml()
+{
     while (true) {
         const QXmlStreamReader::TokenType Token = FXml.readNext();
         if (FXml.hasError())
@@ -213,6 +378,7 @@ ReplistXmlReader::TState ReplistXmlReader::HandleStart()
         FItem.Col = AttributeNumber(Attributes, QLatin1String("c"));
         FItem.Row = AttributeNumber(Attributes, QLatin1String("r"));
         FItem.Text.clear();
+        FItem.Utf8Text.reset();
         FHexText = Attributes.value(QLatin1String("enc")) == QLatin1String("hex");
     }
     return FState;

@@ -2,6 +2,8 @@
 // every text escaped, several lists per file (see Vok_replist.h).
 #pragma once
 
+#include "ReplistXmlScan.h"
+
 #include <vok/Vok_replist.h>
 
 #include <QByteArray>
@@ -9,6 +11,8 @@
 #include <QXmlStreamReader>
 
 #include <functional>
+#include <optional>
+#include <string_view>
 
 namespace vok::replist {
 
@@ -27,10 +31,16 @@ public:
     void WriteValue(TRepListXmlTag Tag, const QString& Text);
     void WriteColumnValue(TRepListXmlTag Tag, int Col, const QString& Text);
     void WriteCell(int Col, int Row, const QString& Text);
+    // The same for a cell held as UTF-8 in the store, mostly without a detour
+    // through UTF-16: the bytes equal those WriteCell writes for the text the
+    // store gives for the cell (QString::fromUtf8 of its bytes).
+    void WriteCellUtf8(int Col, int Row, std::string_view Utf8);
     void EndList();
 
 private:
-    void WriteElement(TRepListXmlTag Tag, int Col, int Row, const QString& Text);
+    void WriteElement(TRepListXmlTag Tag, int Col, int Row, QStringView Text);
+    // Text is UTF-8 to escape, or with Hex the hexadecimal digits to write as they are.
+    void WriteElementBytes(TRepListXmlTag Tag, int Col, int Row, std::string_view Text, bool Hex);
     QByteArray& FOut;
 };
 
@@ -52,10 +62,22 @@ struct ReplistXmlItem
     int Col = -1;
     int Row = -1;
     QString Text;
+    // The same text as UTF-8 when the reader has it in that form (a view
+    // valid during the handler call), so that it can be stored without
+    // converting it back.
+    std::optional<std::string_view> Utf8Text;
 };
 
 // Parses the markup of one list fed in pieces, starting at its "<replist"
 // start tag. Unknown elements are skipped with everything inside them.
+//
+// The start tag always goes through QXmlStreamReader. The elements after it
+// are read by the ReplistElementScanner as long as they have the writer's
+// form; from the first markup that has not, QXmlStreamReader reads the rest.
+// It then meets that rest in the state it would have had anyway: the scanner
+// only takes complete, well-formed elements (and the whitespace before them)
+// that directly follow the start tag or one another, inside the list
+// element, where they leave no trace in the parser's state.
 class VOK_EXPORT ReplistXmlReader
 {
 public:
@@ -73,11 +95,22 @@ public:
     QString DataID() const { return FDataID; }
 
 private:
+    enum class TMode { StartTag, Scanning, Xml };
+
     TState Fail() { return FState = TState::Failed; }
+    TState FeedStartTag(const QByteArray& Chunk);
+    TState FeedScanner(const QByteArray& Chunk);
+    TState SwitchToXml(QByteArrayView Rest);
+    TState ParseXml();
     TState HandleStart();
     TState HandleEnd();
+    bool TakeScanned(const ScannedElement& Element);
 
     TItemHandler FOnItem;
+    TMode FMode = TMode::StartTag;
+    // Markup received but not parsed yet (start tag and scanning modes).
+    QByteArray FPending;
+    ReplistElementScanner FScanner;
     QXmlStreamReader FXml;
     TState FState = TState::NeedMore;
     int FDepth = 0;

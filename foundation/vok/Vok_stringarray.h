@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace vok {
@@ -71,6 +72,9 @@ public:
     void Clear();
 
     QString GetString(int ACol, int ARow) const;
+    // The stored UTF-8 bytes of the cell (what GetString decodes), for
+    // writers that put them out as they are; valid until the array changes.
+    std::string_view GetStringUtf8(int ACol, int ARow) const;
     void SetString(int ACol, int ARow, const QString& Value);
     // SetString(ACol, ARow, QString::fromUtf8(Utf8)) without the detour
     // through UTF-16, for readers that hold their input as UTF-8.
