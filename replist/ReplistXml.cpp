@@ -312,7 +312,10 @@ ReplistXmlReader::TState ReplistXmlReader::FeedScanner(const QByteArray& Chunk)
             return Fail();
         Taken = Start + Element.Length;
     }
-    FPending.remove(0, Taken);
+    if (Taken == Size)
+        FPending.clear(); // the rule when lines arrive one by one
+    else
+        FPending.remove(0, Taken);
     return FState;
 }
 

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-
 namespace vok::replist {
 
 namespace {
@@ -69,7 +68,7 @@ TRepListXmlTag TagOfExactName(std::string_view Name)
 
 // An optional attribute ` Name="digits"`: Element when read (Value set),
 // Unusual when absent (nothing consumed) or malformed (Malformed set).
-inline TResult ReadNumberAttribute(Cursor& In, std::string_view Lead, int& Value, bool& Malformed)
+TResult ReadNumberAttribute(Cursor& In, std::string_view Lead, int& Value, bool& Malformed)
 {
     const TResult Start = In.Expect(Lead);
     if (Start != TResult::Element)
@@ -153,7 +152,8 @@ TResult ReadUtf8Character(Cursor& In)
     }
     if (Available < Length)
         return TResult::Incomplete;
-    const bool Valid = Length == 2 || (Length == 3 && Code >= 0x800 && (Code < 0xD800 || Code > 0xDFFF) && Code < 0xFFFE)
+    const bool Surrogate = Code >= 0xD800 && Code <= 0xDFFF;
+    const bool Valid = Length == 2 || (Length == 3 && Code >= 0x800 && !Surrogate && Code < 0xFFFE)
         || (Length == 4 && Code >= 0x10000 && Code <= 0x10FFFF);
     if (!Valid)
         return TResult::Unusual;
