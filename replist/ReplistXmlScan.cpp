@@ -68,9 +68,11 @@ TRepListXmlTag TagOfExactName(std::string_view Name)
 
 // An optional attribute ` Name="digits"`: Element when read (Value set),
 // Unusual when absent (nothing consumed) or malformed (Malformed set).
-TResult ReadNumberAttribute(Cursor& In, std::string_view Lead, int& Value, bool& Malformed)
+// (A template, so that the comparison with Lead knows its length.)
+template <std::size_t N>
+TResult ReadNumberAttribute(Cursor& In, const char (&Lead)[N], int& Value, bool& Malformed)
 {
-    const TResult Start = In.Expect(Lead);
+    const TResult Start = In.Expect(std::string_view(Lead, N - 1));
     if (Start != TResult::Element)
         return Start;
     int Digits = 0;
