@@ -9,6 +9,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -81,6 +82,18 @@ void CombineRow(TCopyMode Mode, quint32* Dest, const quint32* Source, int Count)
     }
 }
 
+// Count pixels of Color from P on; eight at a time, so that the stores are
+// wide ones without relying on the optimizer to vectorize the loop.
+void FillPixels(quint32* P, int Count, quint32 Color)
+{
+    constexpr int Block = 8;
+    quint32 Pattern[Block];
+    std::fill_n(Pattern, Block, Color);
+    for (; Count >= Block; Count -= Block, P += Block)
+        std::memcpy(P, Pattern, sizeof Pattern);
+    std::fill_n(P, Count, Color);
+}
+
 TRect Intersect(const TRect& A, const TRect& B)
 {
     TRect R{std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right), std::min(A.Bottom, B.Bottom)};
@@ -144,6 +157,61 @@ void WalkOutline(const QList<TPoint>& Corners, TPenStyle Style, const TRect& Lim
     }
 }
 
+// A pixel of a one-pixel outline and whether the pen's dashes draw it.
+struct OutlinePixel
+{
+    int Y;
+    int X;
+    bool On;
+};
+
+// The pixels of the closed outline through Corners within Limit, sorted by
+// row and column, each once: where the outline passes a pixel twice, the
+// later pass counts.
+std::vector<OutlinePixel> OutlinePixels(const QList<TPoint>& Corners, TPenStyle Style, const TRect& Limit)
+{
+    std::vector<OutlinePixel> Walked;
+    WalkOutline(Corners, Style, Limit, [&](int X, int Y, bool On) { Walked.push_back({Y, X, On}); });
+    if (Walked.empty())
+        return Walked;
+    // Stable bucket sort by row (rows are few), then each row by column.
+    const auto [Lowest, Highest] = std::minmax_element(
+        Walked.begin(), Walked.end(), [](const OutlinePixel& A, const OutlinePixel& B) { return A.Y < B.Y; });
+    const int Top = Lowest->Y;
+    std::vector<size_t> RowStart(size_t(Highest->Y - Top) + 2, 0);
+    for (const OutlinePixel& P : Walked)
+        ++RowStart[size_t(P.Y - Top) + 1];
+    for (size_t I = 1; I < RowStart.size(); ++I)
+        RowStart[I] += RowStart[I - 1];
+    std::vector<OutlinePixel> Pixels(Walked.size());
+    std::vector<size_t> Fill(RowStart.begin(), RowStart.end() - 1);
+    for (const OutlinePixel& P : Walked)
+        Pixels[Fill[size_t(P.Y - Top)]++] = P;
+    std::vector<OutlinePixel> Unique;
+    Unique.reserve(Pixels.size());
+    for (size_t R = 0; R + 1 < RowStart.size(); ++R) {
+        const auto First = Pixels.begin() + qsizetype(RowStart[R]);
+        const auto Last = Pixels.begin() + qsizetype(RowStart[R + 1]);
+        std::stable_sort(First, Last, [](const OutlinePixel& A, const OutlinePixel& B) { return A.X < B.X; });
+        for (auto P = First; P != Last; ++P) {
+            if (!Unique.empty() && Unique.back().Y == P->Y && Unique.back().X == P->X)
+                Unique.back() = *P;
+            else
+                Unique.push_back(*P);
+        }
+    }
+    return Unique;
+}
+
+// Adds pixel X to a row's runs; pixels come in increasing order.
+void AppendPixel(raster::RowSpans& Runs, int X)
+{
+    if (!Runs.isEmpty() && Runs.back().X2 == X)
+        ++Runs.back().X2;
+    else
+        Runs.append({X, X + 1});
+}
+
 TRect Inflated(const TRect& R, int D)
 {
     return {R.Left - D, R.Top - D, R.Right + D, R.Bottom + D};
@@ -182,7 +250,7 @@ public:
             return;
         quint32* P = Row(Y) + X1;
         if (Mode == pmCopy) {
-            std::fill_n(P, X2 - X1, Color);
+            FillPixels(P, X2 - X1, Color);
             return;
         }
         for (int I = 0; I < X2 - X1; ++I)
@@ -204,11 +272,11 @@ private:
 };
 
 // Cell states of a figure mask.
-enum : quint8 { mkOutside = 0, mkInside = 1, mkOutline = 2, mkOutlineGap = 3 };
+enum : quint8 { mkOutside = 0, mkInside = 1, mkOutline = 2 };
 
-// The pixels of one figure over a box: inside (brush), outline (pen) and
-// outline gaps of a dashed pen (neither). Each pixel is painted once, so the
-// combining pen modes work on the figure as a whole.
+// The pixels of one figure with a wide pen over a box: inside (brush) and
+// the stroke (pen). Each pixel is painted once, so the combining pen modes
+// work on the figure as a whole.
 class FigureMask
 {
 public:
@@ -227,27 +295,6 @@ public:
             FCells[Index(X, Y)] = V;
     }
     quint8* Row(int Y) { return FCells.data() + size_t(Y - FBox.Top) * size_t(FBox.Width()); }
-
-    // Marks as outline every inside pixel with a 4-neighbour outside (the
-    // cells beyond the box count as outside).
-    void MarkBoundary()
-    {
-        std::vector<quint8> Result = FCells;
-        const int Width = FBox.Width();
-        const int Height = FBox.Height();
-        for (int Y = 0; Y < Height; ++Y) {
-            const quint8* Cells = FCells.data() + size_t(Y) * size_t(Width);
-            const bool Edge = Y == 0 || Y == Height - 1;
-            for (int X = 0; X < Width; ++X) {
-                if (Cells[X] != mkInside)
-                    continue;
-                if (Edge || X == 0 || X == Width - 1 || Cells[X - 1] == mkOutside || Cells[X + 1] == mkOutside
-                    || Cells[X - Width] == mkOutside || Cells[X + Width] == mkOutside)
-                    Result[size_t(Y) * size_t(Width) + size_t(X)] = mkOutline;
-            }
-        }
-        FCells.swap(Result);
-    }
 
 private:
     size_t Index(int X, int Y) const { return size_t(Y - FBox.Top) * size_t(FBox.Width()) + size_t(X - FBox.Left); }
@@ -325,171 +372,108 @@ QRectF StrokeBox(const TRect& Box, int PenWidth)
         std::max(0.0, Box.Height() - 2 * Half));
 }
 
-// The counterclockwise sweep from the ray through the centre of pixel
-// (X3, Y3) to the ray through the centre of pixel (X4, Y4), both from the
-// centre of Box; the rays belong to it and equal rays make the whole turn.
-// Directions are compared exactly by cross products on doubled coordinates
-// (y up), where the centre itself counts as the direction of the x axis; the
-// ray points are limited like all canvas coordinates, so the products fit.
-class Sweep
+// The pixels of the filled ellipse of Box on row Y, limited to the sweep
+// when Part is set.
+raster::RowSpans FigureRow(const TRect& Box, const raster::Sweep* Part, int Y)
 {
-public:
-    Sweep(const TRect& Box, int X3, int Y3, int X4, int Y4)
-        : FCX2(qint64(Box.Left) + Box.Right)
-        , FCY2(qint64(Box.Top) + Box.Bottom)
-        , FFrom(Direction(raster::ClampCoordinate(X3), raster::ClampCoordinate(Y3)))
-        , FTo(Direction(raster::ClampCoordinate(X4), raster::ClampCoordinate(Y4)))
-        , FTurn(Cross(FFrom, FTo))
-        , FWhole(FTurn == 0 && Dot(FFrom, FTo) > 0)
-        , FStart(Angle(Box, X3, Y3))
-        , FEnd(Angle(Box, X4, Y4))
-    {
-    }
-
-    // Whether the centre of pixel (X, Y) lies on the sweep.
-    bool Contains(int X, int Y) const
-    {
-        if (FWhole)
-            return true;
-        const Vector P = Direction(X, Y);
-        const bool AfterFrom = Cross(FFrom, P) >= 0;
-        const bool BeforeTo = Cross(P, FTo) >= 0;
-        // Up to half a turn the sweep is the overlap of the two half-planes,
-        // beyond it their union.
-        return FTurn >= 0 ? AfterFrom && BeforeTo : AfterFrom || BeforeTo;
-    }
-
-    // The start and the length of the sweep in degrees, for Qt's arcs.
-    double StartDegrees() const { return Degrees(FStart); }
-    double SpanDegrees() const
-    {
-        double D = Degrees(FEnd - FStart);
-        if (D <= 0)
-            D += 360.0;
-        return D;
-    }
-
-private:
-    struct Vector
-    {
-        qint64 X;
-        qint64 Y;
-    };
-
-    static qint64 Cross(Vector A, Vector B) { return A.X * B.Y - A.Y * B.X; }
-    static qint64 Dot(Vector A, Vector B) { return A.X * B.X + A.Y * B.Y; }
-    static double Degrees(double Radians) { return Radians * 180.0 / std::numbers::pi; }
-
-    static double Angle(const TRect& Box, int X, int Y)
-    {
-        return raster::ScreenAngle(
-            (double(Box.Left) + Box.Right) / 2.0, (double(Box.Top) + Box.Bottom) / 2.0, X + 0.5, Y + 0.5);
-    }
-
-    Vector Direction(int X, int Y) const
-    {
-        const Vector V{2 * qint64(X) + 1 - FCX2, FCY2 - 2 * qint64(Y) - 1};
-        return V.X == 0 && V.Y == 0 ? Vector{1, 0} : V;
-    }
-
-    qint64 FCX2;
-    qint64 FCY2;
-    Vector FFrom;
-    Vector FTo;
-    qint64 FTurn;
-    bool FWhole;
-    double FStart;
-    double FEnd;
-};
+    const raster::RowSpan Row = raster::EllipseRow(Box, Y);
+    if (Part)
+        return Part->Row(Y, Row);
+    raster::RowSpans Result;
+    if (Row.X2 > Row.X1)
+        Result.append(Row);
+    return Result;
+}
 
 // Marks the filled ellipse of Box, limited to the sweep when Part is set.
-void MarkEllipse(FigureMask& Mask, const TRect& Box, const Sweep* Part)
+void MarkEllipse(FigureMask& Mask, const TRect& Box, const raster::Sweep* Part)
 {
     const TRect& M = Mask.Box();
     for (int Y = std::max(M.Top, Box.Top); Y < std::min(M.Bottom, Box.Bottom); ++Y) {
-        const raster::RowSpan S = raster::EllipseRow(Box, Y);
         quint8* Cells = Mask.Row(Y) - M.Left;
-        for (int X = std::max(S.X1, M.Left); X < std::min(S.X2, M.Right); ++X)
-            if (!Part || Part->Contains(X, Y))
-                Cells[X] = mkInside;
+        for (const raster::RowSpan& S : FigureRow(Box, Part, Y)) {
+            const int From = std::max(S.X1, M.Left);
+            const int To = std::min(S.X2, M.Right);
+            if (From < To)
+                std::fill(Cells + From, Cells + To, mkInside);
+        }
     }
 }
 
-// Row Y of the filled ellipse of Box split for a one-pixel outline: Inner
-// holds the pixels whose four neighbours all lie in the ellipse (empty when
-// none do); the rest of Row is the outline.
-struct OutlinedRow
+// Calls Visit(Y, Outline, Inner) for the rows of the ellipse of Box (its
+// sector when Part is set) within Clip: Inner holds the figure's pixels whose
+// four neighbours all lie in it, Outline the rest of the figure.
+template <class VisitFn>
+void ForEachFigureRow(const TRect& Clip, const TRect& Box, const raster::Sweep* Part, VisitFn&& Visit)
 {
-    raster::RowSpan Row;
-    raster::RowSpan Inner;
-};
-
-OutlinedRow EllipseOutlineRow(const TRect& Box, int Y)
-{
-    const raster::RowSpan Row = raster::EllipseRow(Box, Y);
-    const raster::RowSpan Above = raster::EllipseRow(Box, Y - 1);
-    const raster::RowSpan Below = raster::EllipseRow(Box, Y + 1);
-    raster::RowSpan Inner{std::max({Row.X1 + 1, Above.X1, Below.X1}), std::min({Row.X2 - 1, Above.X2, Below.X2})};
-    if (Inner.X2 <= Inner.X1)
-        Inner = {Row.X2, Row.X2};
-    return {Row, Inner};
+    const int Top = std::max(Clip.Top, Box.Top);
+    const int Bottom = std::min(Clip.Bottom, Box.Bottom);
+    if (Top >= Bottom)
+        return;
+    // Rows Y - 1, Y and Y + 1 in turn, without copying them along.
+    std::array<raster::RowSpans, 3> Rows{FigureRow(Box, Part, Top - 1), FigureRow(Box, Part, Top), {}};
+    for (int Y = Top; Y < Bottom; ++Y) {
+        const raster::RowSpans& Above = Rows[size_t(Y - Top) % 3];
+        const raster::RowSpans& Row = Rows[size_t(Y - Top + 1) % 3];
+        raster::RowSpans& Below = Rows[size_t(Y - Top + 2) % 3];
+        Below = FigureRow(Box, Part, Y + 1);
+        const raster::RowSpans Inner = raster::Intersection(raster::Intersection(raster::Eroded(Row), Above), Below);
+        Visit(Y, raster::Difference(Row, Inner), Inner);
+    }
 }
 
-// Outlines (one-pixel pen) and fills the whole ellipse of Box row by row.
-void PaintOutlinedEllipse(const PixelTarget& Target, const TPen& Pen, const TBrush& Brush, const TRect& Box)
+// Outlines (one-pixel pen) and fills the ellipse of Box, or its sector when
+// Part is set, row by row; each pixel is painted once.
+void PaintFigureRows(
+    const PixelTarget& Target, const TPen& Pen, const TBrush& Brush, const TRect& Box, const raster::Sweep* Part)
 {
     const bool UsePen = Pen.GetStyle() != psClear;
     const bool UseBrush = Brush.GetStyle() == bsSolid;
     const quint32 PenPixel = ColorToPixel(Pen.GetColor());
     const quint32 BrushPixel = ColorToPixel(Brush.GetColor());
     const TPenMode Mode = Pen.GetMode();
-    const TRect& Clip = Target.Clip();
-    for (int Y = std::max(Clip.Top, Box.Top); Y < std::min(Clip.Bottom, Box.Bottom); ++Y) {
-        if (!UsePen) {
-            if (UseBrush) {
-                const raster::RowSpan Row = raster::EllipseRow(Box, Y);
-                Target.Span(Y, Row.X1, Row.X2, BrushPixel, Mode);
-            }
-            continue;
-        }
-        const OutlinedRow R = EllipseOutlineRow(Box, Y);
-        Target.Span(Y, R.Row.X1, R.Inner.X1, PenPixel, Mode);
-        if (UseBrush)
-            Target.Span(Y, R.Inner.X1, R.Inner.X2, BrushPixel, Mode);
-        Target.Span(Y, R.Inner.X2, R.Row.X2, PenPixel, Mode);
+    if (UseBrush && (!UsePen || PenPixel == BrushPixel)) {
+        // One color over the whole figure: no outline to find.
+        const TRect& Clip = Target.Clip();
+        for (int Y = std::max(Clip.Top, Box.Top); Y < std::min(Clip.Bottom, Box.Bottom); ++Y)
+            for (const raster::RowSpan& S : FigureRow(Box, Part, Y))
+                Target.Span(Y, S.X1, S.X2, BrushPixel, Mode);
+        return;
     }
+    ForEachFigureRow(Target.Clip(), Box, Part, [&](int Y, const raster::RowSpans& Outline, const raster::RowSpans& Inner) {
+        if (UseBrush)
+            for (const raster::RowSpan& S : Inner)
+                Target.Span(Y, S.X1, S.X2, BrushPixel, Mode);
+        if (UsePen)
+            for (const raster::RowSpan& S : Outline)
+                Target.Span(Y, S.X1, S.X2, PenPixel, Mode);
+    });
 }
 
 // Outlines and fills the ellipse of Box, or its sector when Part is set;
 // false when nothing of it is visible.
 bool PaintEllipticFigure(QImage& Image, const TRect& Clip, const TPen& Pen, const TBrush& Brush, const TRect& Box,
-    const Sweep* Part)
+    const raster::Sweep* Part)
 {
     if (Box.IsEmpty() || MaskBox(Box, 0, Clip).IsEmpty())
         return false;
     const PixelTarget Target(Image, Clip);
-    if (!Part && (Pen.GetStyle() == psClear || Pen.GetWidth() == 1)) {
-        PaintOutlinedEllipse(Target, Pen, Brush, Box);
+    if (Pen.GetStyle() == psClear || Pen.GetWidth() == 1) {
+        PaintFigureRows(Target, Pen, Brush, Box, Part);
         return true;
     }
     FigureMask Mask(MaskBox(Box, 0, Clip));
     MarkEllipse(Mask, Box, Part);
-    if (Pen.GetStyle() != psClear) {
-        if (Pen.GetWidth() == 1) {
-            Mask.MarkBoundary();
-        } else {
-            const QRectF R = StrokeBox(Box, Pen.GetWidth());
-            QPainterPath Path;
-            if (Part) {
-                Path.moveTo(R.center());
-                Path.arcTo(R, Part->StartDegrees(), Part->SpanDegrees());
-                Path.closeSubpath();
-            } else {
-                Path.addEllipse(R);
-            }
-            MarkStroke(Mask, Path, Pen.GetWidth());
-        }
+    const QRectF R = StrokeBox(Box, Pen.GetWidth());
+    QPainterPath Path;
+    if (Part) {
+        Path.moveTo(R.center());
+        Path.arcTo(R, Part->StartDegrees(), Part->SpanDegrees());
+        Path.closeSubpath();
+    } else {
+        Path.addEllipse(R);
     }
+    MarkStroke(Mask, Path, Pen.GetWidth());
     PaintMask(Target, Mask, Pen, Brush);
     return true;
 }
@@ -586,10 +570,21 @@ void TCanvas::LineTo(int X, int Y)
         const quint32 Color = ColorToPixel(FPen->GetColor());
         const TPenMode Mode = FPen->GetMode();
         const TPenStyle Style = FPen->GetStyle();
-        raster::ForEachLinePoint(From, To, false, Target.Clip(), [&](int PX, int PY, int K) {
-            if (raster::DashOn(Style, Phase + K))
-                Target.Plot(PX, PY, Color, Mode);
-        });
+        if (Style == psSolid && From.Y == To.Y) {
+            // A solid horizontal line is one run: From up to, not including, To.
+            if (From.X <= To.X)
+                Target.Span(From.Y, From.X, To.X, Color, Mode);
+            else
+                Target.Span(From.Y, To.X + 1, From.X + 1, Color, Mode);
+        } else if (Style == psSolid) {
+            raster::ForEachLinePoint(
+                From, To, false, Target.Clip(), [&](int PX, int PY, int) { Target.Plot(PX, PY, Color, Mode); });
+        } else {
+            raster::ForEachLinePoint(From, To, false, Target.Clip(), [&](int PX, int PY, int K) {
+                if (raster::DashOn(Style, Phase + K))
+                    Target.Plot(PX, PY, Color, Mode);
+            });
+        }
     } else {
         QPainterPath Path(Centre(From));
         Path.lineTo(Centre(To));
@@ -630,12 +625,49 @@ void TCanvas::Polyline(const QList<TPoint>& Points)
 
 // ---------------------------------------------------------------- figures
 
+namespace {
+// Fills the polygon and draws its one-pixel outline row by row; each pixel is
+// painted once.
+void PaintPolygonRows(const PixelTarget& Target, const TPen& Pen, const TBrush& Brush, const QList<TPoint>& Points)
+{
+    const bool UsePen = Pen.GetStyle() != psClear;
+    const bool UseBrush = Brush.GetStyle() == bsSolid;
+    const quint32 PenPixel = ColorToPixel(Pen.GetColor());
+    const quint32 BrushPixel = ColorToPixel(Brush.GetColor());
+    const TPenMode Mode = Pen.GetMode();
+    const TRect Rows = Intersect(PointBounds(Points), Target.Clip());
+    const std::vector<OutlinePixel> Outline =
+        UsePen ? OutlinePixels(Points, Pen.GetStyle(), Target.Clip()) : std::vector<OutlinePixel>();
+    auto Next = Outline.begin();
+    for (int Y = Rows.Top; Y < Rows.Bottom; ++Y) {
+        // The outline's pixels on this row: all of them, and those drawn.
+        raster::RowSpans Passed;
+        raster::RowSpans Drawn;
+        for (; Next != Outline.end() && Next->Y == Y; ++Next) {
+            AppendPixel(Passed, Next->X);
+            if (Next->On)
+                AppendPixel(Drawn, Next->X);
+        }
+        if (UseBrush)
+            for (const raster::RowSpan& S : raster::Difference(raster::PolygonRow(Points, Y), Passed))
+                Target.Span(Y, S.X1, S.X2, BrushPixel, Mode);
+        for (const raster::RowSpan& S : Drawn)
+            Target.Span(Y, S.X1, S.X2, PenPixel, Mode);
+    }
+}
+} // namespace
+
 void TCanvas::Polygon(const QList<TPoint>& Corners)
 {
     if (Corners.isEmpty() || !Ready())
         return;
     const QList<TPoint> Points = ClampedPoints(Corners);
     const PixelTarget Target(*FImage, GetClipRect());
+    if (FPen->GetStyle() == psClear || FPen->GetWidth() == 1) {
+        PaintPolygonRows(Target, *FPen, *FBrush, Points);
+        Changed();
+        return;
+    }
     FigureMask Mask(MaskBox(PointBounds(Points), FPen->GetWidth(), Target.Clip()));
     if (Mask.Empty())
         return;
@@ -644,18 +676,11 @@ void TCanvas::Polygon(const QList<TPoint>& Corners)
         for (const raster::RowSpan& S : raster::PolygonRow(Points, Y))
             for (int X = std::max(S.X1, M.Left); X < std::min(S.X2, M.Right); ++X)
                 Mask.Set(X, Y, mkInside);
-    if (FPen->GetStyle() != psClear) {
-        if (FPen->GetWidth() == 1) {
-            WalkOutline(Points, FPen->GetStyle(), Mask.Box(),
-                [&](int X, int Y, bool On) { Mask.Set(X, Y, On ? mkOutline : mkOutlineGap); });
-        } else {
-            QPainterPath Path(Centre(Points[0]));
-            for (qsizetype I = 1; I < Points.size(); ++I)
-                Path.lineTo(Centre(Points[I]));
-            Path.closeSubpath();
-            MarkStroke(Mask, Path, FPen->GetWidth());
-        }
-    }
+    QPainterPath Path(Centre(Points[0]));
+    for (qsizetype I = 1; I < Points.size(); ++I)
+        Path.lineTo(Centre(Points[I]));
+    Path.closeSubpath();
+    MarkStroke(Mask, Path, FPen->GetWidth());
     PaintMask(Target, Mask, *FPen, *FBrush);
     Changed();
 }
@@ -742,21 +767,17 @@ void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
     const PixelTarget Target(*FImage, GetClipRect());
     if (MaskBox(Box, 0, Target.Clip()).IsEmpty())
         return;
-    const Sweep Part(Box, X3, Y3, X4, Y4);
+    const raster::Sweep Part(Box, X3, Y3, X4, Y4);
     if (FPen->GetWidth() == 1) {
-        // Only the outline pixels of the ellipse on the sweep, row by row.
+        // Only the outline pixels of the whole ellipse that lie on the sweep.
         const quint32 Color = ColorToPixel(FPen->GetColor());
-        const TRect& Clip = Target.Clip();
-        for (int Y = std::max(Clip.Top, Box.Top); Y < std::min(Clip.Bottom, Box.Bottom); ++Y) {
-            const OutlinedRow R = EllipseOutlineRow(Box, Y);
-            const auto PlotOnSweep = [&](int From, int To) {
-                for (int X = std::max(From, Clip.Left); X < std::min(To, Clip.Right); ++X)
-                    if (Part.Contains(X, Y))
-                        Target.Plot(X, Y, Color, FPen->GetMode());
-            };
-            PlotOnSweep(R.Row.X1, R.Inner.X1);
-            PlotOnSweep(R.Inner.X2, R.Row.X2);
-        }
+        ForEachFigureRow(Target.Clip(), Box, nullptr, [&](int Y, const raster::RowSpans& Outline, const raster::RowSpans&) {
+            if (Outline.isEmpty())
+                return;
+            const raster::RowSpans OnSweep = Part.Row(Y, {Outline.front().X1, Outline.back().X2});
+            for (const raster::RowSpan& S : raster::Intersection(Outline, OnSweep))
+                Target.Span(Y, S.X1, S.X2, Color, FPen->GetMode());
+        });
         Changed();
         return;
     }
@@ -773,7 +794,7 @@ void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
 void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
 {
     const TRect Box = Normalized(X1, Y1, X2, Y2);
-    const Sweep Part(Box, X3, Y3, X4, Y4);
+    const raster::Sweep Part(Box, X3, Y3, X4, Y4);
     if (Ready() && PaintEllipticFigure(*FImage, GetClipRect(), *FPen, *FBrush, Box, &Part))
         Changed();
 }
@@ -793,10 +814,16 @@ void PaintText(QImage& Image, const TRect& Clip, const TFont& Font, int X, int Y
         P.rotate(-Font.GetEscapement() / 10.0);
     const QFontMetrics& M = Font.Metrics();
     if (Background.isValid())
-        P.fillRect(QRect(0, 0, M.horizontalAdvance(Text), M.height()), Background);
+        P.fillRect(QRect(0, 0, Font.TextWidth(Text), M.height()), Background);
     P.setFont(Font.ToQFont());
     P.setPen(ColorToQColor(Font.GetColor()));
-    P.drawText(0, M.ascent(), Text);
+    // Upright, undecorated text reuses the font's laid-out glyphs. Turned
+    // text is laid out anew for every drawing anyway, and Qt's laid-out text
+    // puts underlines and strike-outs off the glyphs.
+    if (Font.GetEscapement() == 0 && !(Font.GetStyle() & (fsUnderline | fsStrikeOut)))
+        P.drawStaticText(0, 0, Font.Layout(Text));
+    else
+        P.drawText(0, M.ascent(), Text);
 }
 } // namespace
 
@@ -828,7 +855,7 @@ void TCanvas::TextRect(TRect R, int X, int Y, const QString& Text)
 
 int TCanvas::TextWidth(const QString& Text) const
 {
-    return FFont->Metrics().horizontalAdvance(Text);
+    return FFont->TextWidth(Text);
 }
 
 int TCanvas::TextHeight(const QString& Text) const

@@ -130,6 +130,8 @@ void TFont::Changed()
 {
     FQFont.reset();
     FMetrics.reset();
+    FTextWidths.clear();
+    FLayouts.clear();
     if (OnChange)
         OnChange(this);
 }
@@ -205,6 +207,13 @@ void TFont::Assign(QObject* Source)
     const auto* Other = qobject_cast<const TFont*>(Source);
     if (!Other)
         CannotAssign(Source, "TFont");
+    if (FName == Other->FName && FHeight == Other->FHeight && FStyle == Other->FStyle && FColor == Other->FColor
+        && FEscapement == Other->FEscapement && FOrientation == Other->FOrientation && FQuality == Other->FQuality) {
+        // Nothing differs: the caches stay valid.
+        if (OnChange)
+            OnChange(this);
+        return;
+    }
     FName = Other->FName;
     FHeight = Other->FHeight;
     FStyle = Other->FStyle;
@@ -270,6 +279,37 @@ const QFontMetrics& TFont::Metrics() const
     if (!FMetrics)
         FMetrics.emplace(ToQFont());
     return *FMetrics;
+}
+
+namespace {
+// Texts a font keeps measured or laid out; a font that meets ever new texts
+// starts its cache over.
+constexpr qsizetype MaxCachedTexts = 256;
+
+template <class T, class MakeFn>
+const T& Cached(QHash<QString, T>& Cache, const QString& Text, MakeFn&& Make)
+{
+    if (const auto Found = Cache.constFind(Text); Found != Cache.cend())
+        return *Found;
+    if (Cache.size() >= MaxCachedTexts)
+        Cache.clear();
+    return *Cache.insert(Text, Make());
+}
+} // namespace
+
+int TFont::TextWidth(const QString& Text) const
+{
+    return Cached(FTextWidths, Text, [&] { return Metrics().horizontalAdvance(Text); });
+}
+
+const QStaticText& TFont::Layout(const QString& Text) const
+{
+    return Cached(FLayouts, Text, [&] {
+        QStaticText Layout(Text);
+        Layout.setTextFormat(Qt::PlainText);
+        Layout.prepare(QTransform(), ToQFont());
+        return Layout;
+    });
 }
 
 } // namespace vok

@@ -2,9 +2,55 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace vok::raster {
+
+RowSpans Intersection(const RowSpans& A, const RowSpans& B)
+{
+    RowSpans Result;
+    qsizetype I = 0;
+    qsizetype J = 0;
+    while (I < A.size() && J < B.size()) {
+        const RowSpan S{std::max(A[I].X1, B[J].X1), std::min(A[I].X2, B[J].X2)};
+        if (S.X2 > S.X1)
+            Result.append(S);
+        if (A[I].X2 < B[J].X2)
+            ++I;
+        else
+            ++J;
+    }
+    return Result;
+}
+
+RowSpans Difference(const RowSpans& A, const RowSpans& B)
+{
+    RowSpans Result;
+    qsizetype J = 0;
+    for (const RowSpan& S : A) {
+        int X = S.X1;
+        while (J < B.size() && B[J].X2 <= X)
+            ++J;
+        for (qsizetype K = J; K < B.size() && B[K].X1 < S.X2; ++K) {
+            if (B[K].X1 > X)
+                Result.append({X, B[K].X1});
+            X = std::max(X, B[K].X2);
+        }
+        if (X < S.X2)
+            Result.append({X, S.X2});
+    }
+    return Result;
+}
+
+RowSpans Eroded(const RowSpans& A)
+{
+    RowSpans Result;
+    for (const RowSpan& S : A)
+        if (S.X2 - S.X1 > 2)
+            Result.append({S.X1 + 1, S.X2 - 1});
+    return Result;
+}
 
 RowSpan EllipseRow(const TRect& Box, int Y)
 {
@@ -30,9 +76,154 @@ double ScreenAngle(double CX, double CY, double X, double Y)
     return A;
 }
 
-std::vector<RowSpan> PolygonRow(const QList<TPoint>& Points, int Y)
+namespace {
+
+qint64 FloorDiv(qint64 A, qint64 B)
 {
-    std::vector<double> Crossings;
+    const qint64 Q = A / B;
+    return (A % B != 0 && (A < 0) != (B < 0)) ? Q - 1 : Q;
+}
+
+qint64 CeilDiv(qint64 A, qint64 B)
+{
+    return -FloorDiv(-A, B);
+}
+
+// The columns Lo..Hi (both included) of a row; empty when Lo > Hi.
+struct Columns
+{
+    static constexpr qint64 Unbounded = std::numeric_limits<qint64>::max() / 4;
+    qint64 Lo = -Unbounded;
+    qint64 Hi = Unbounded;
+
+    static Columns None() { return {0, -1}; }
+    bool Empty() const { return Lo > Hi; }
+    Columns Within(Columns Other) const { return {std::max(Lo, Other.Lo), std::min(Hi, Other.Hi)}; }
+};
+
+// The columns X with Factor * X <= Limit.
+Columns AtMost(qint64 Factor, qint64 Limit)
+{
+    if (Factor == 0)
+        return Limit >= 0 ? Columns{} : Columns::None();
+    if (Factor > 0)
+        return {-Columns::Unbounded, FloorDiv(Limit, Factor)};
+    return {CeilDiv(Limit, Factor), Columns::Unbounded};
+}
+
+double AngleFromCentre(const TRect& Box, int X, int Y)
+{
+    return ScreenAngle((double(Box.Left) + Box.Right) / 2.0, (double(Box.Top) + Box.Bottom) / 2.0, X + 0.5, Y + 0.5);
+}
+
+qint64 Cross(qint64 AX, qint64 AY, qint64 BX, qint64 BY)
+{
+    return AX * BY - AY * BX;
+}
+
+} // namespace
+
+Sweep::Sweep(const TRect& Box, int X3, int Y3, int X4, int Y4)
+    : FCX2(qint64(Box.Left) + Box.Right)
+    , FCY2(qint64(Box.Top) + Box.Bottom)
+    , FFrom(Direction(ClampCoordinate(X3), ClampCoordinate(Y3)))
+    , FTo(Direction(ClampCoordinate(X4), ClampCoordinate(Y4)))
+    , FTurn(Cross(FFrom.X, FFrom.Y, FTo.X, FTo.Y))
+    , FWhole(FTurn == 0 && FFrom.X * FTo.X + FFrom.Y * FTo.Y > 0)
+    , FStart(AngleFromCentre(Box, X3, Y3))
+    , FEnd(AngleFromCentre(Box, X4, Y4))
+{
+}
+
+Sweep::Vector Sweep::Direction(int X, int Y) const
+{
+    const Vector V{2 * qint64(X) + 1 - FCX2, FCY2 - 2 * qint64(Y) - 1};
+    return V.X == 0 && V.Y == 0 ? Vector{1, 0} : V;
+}
+
+bool Sweep::Contains(int X, int Y) const
+{
+    if (FWhole)
+        return true;
+    const Vector P = Direction(X, Y);
+    const bool AfterFrom = Cross(FFrom.X, FFrom.Y, P.X, P.Y) >= 0;
+    const bool BeforeTo = Cross(P.X, P.Y, FTo.X, FTo.Y) >= 0;
+    // Up to half a turn the sweep is the overlap of the two half-planes,
+    // beyond it their union.
+    return FTurn >= 0 ? AfterFrom && BeforeTo : AfterFrom || BeforeTo;
+}
+
+RowSpans Sweep::Row(int Y, RowSpan Range) const
+{
+    RowSpans Result;
+    if (Range.X2 <= Range.X1)
+        return Result;
+    if (FWhole) {
+        Result.append(Range);
+        return Result;
+    }
+    // The direction of pixel X on this row is (2X + A, B).
+    const qint64 A = 1 - FCX2;
+    const qint64 B = FCY2 - 2 * qint64(Y) - 1;
+    // Cross(From, P) >= 0 and Cross(P, To) >= 0 as conditions on X.
+    const Columns AfterFrom = AtMost(2 * FFrom.Y, FFrom.X * B - FFrom.Y * A);
+    const Columns BeforeTo = AtMost(-2 * FTo.Y, FTo.Y * A - FTo.X * B);
+    const Columns Within{Range.X1, Range.X2 - 1};
+    const auto Append = [&Result](Columns C) {
+        if (C.Empty())
+            return;
+        const RowSpan S{int(C.Lo), int(C.Hi + 1)};
+        if (!Result.isEmpty() && S.X1 <= Result.back().X2)
+            Result.back().X2 = std::max(Result.back().X2, S.X2);
+        else
+            Result.append(S);
+    };
+    if (FTurn >= 0) {
+        Append(AfterFrom.Within(BeforeTo).Within(Within));
+    } else {
+        const Columns First = AfterFrom.Lo <= BeforeTo.Lo ? AfterFrom : BeforeTo;
+        const Columns Second = AfterFrom.Lo <= BeforeTo.Lo ? BeforeTo : AfterFrom;
+        Append(First.Within(Within));
+        Append(Second.Within(Within));
+    }
+    // The half-plane tests count the centre itself in; it belongs to the
+    // sweep only when the direction of the x axis does.
+    if (FCX2 % 2 != 0 && FCY2 % 2 != 0 && 2 * qint64(Y) + 1 == FCY2) {
+        const int X = int((FCX2 - 1) / 2);
+        if (!Contains(X, Y)) {
+            RowSpans WithoutCentre;
+            for (const RowSpan& S : Result) {
+                if (!S.Contains(X)) {
+                    WithoutCentre.append(S);
+                    continue;
+                }
+                if (X > S.X1)
+                    WithoutCentre.append({S.X1, X});
+                if (X + 1 < S.X2)
+                    WithoutCentre.append({X + 1, S.X2});
+            }
+            Result = WithoutCentre;
+        }
+    }
+    return Result;
+}
+
+double Sweep::StartDegrees() const
+{
+    return FStart * 180.0 / std::numbers::pi;
+}
+
+double Sweep::SpanDegrees() const
+{
+    double D = (FEnd - FStart) * 180.0 / std::numbers::pi;
+    if (D <= 0)
+        D += 360.0;
+    return D;
+}
+
+RowSpans PolygonRow(const QList<TPoint>& Points, int Y)
+{
+    QVarLengthArray<double, 16> Crossings;
     const qsizetype N = Points.size();
     for (qsizetype I = 0; I < N; ++I) {
         const TPoint A = Points[I];
@@ -46,11 +237,11 @@ std::vector<RowSpan> PolygonRow(const QList<TPoint>& Points, int Y)
         Crossings.push_back(A.X + double(Y - A.Y) * (B.X - A.X) / double(B.Y - A.Y));
     }
     std::sort(Crossings.begin(), Crossings.end());
-    std::vector<RowSpan> Spans;
-    for (size_t I = 0; I + 1 < Crossings.size(); I += 2) {
+    RowSpans Spans;
+    for (qsizetype I = 0; I + 1 < Crossings.size(); I += 2) {
         const RowSpan S{int(std::ceil(Crossings[I])), int(std::ceil(Crossings[I + 1]))};
         if (S.X2 > S.X1)
-            Spans.push_back(S);
+            Spans.append(S);
     }
     return Spans;
 }

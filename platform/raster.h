@@ -9,6 +9,7 @@
 #include <vok/vok_export.h>
 
 #include <QList>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cstdlib>
@@ -87,11 +88,65 @@ struct RowSpan
     bool Contains(int X) const { return X >= X1 && X < X2; }
 };
 
+// Sorted, disjoint runs of one row.
+using RowSpans = QVarLengthArray<RowSpan, 8>;
+
+// The pixels that lie in both A and B.
+VOK_EXPORT RowSpans Intersection(const RowSpans& A, const RowSpans& B);
+
+// The pixels of A that are not in B.
+VOK_EXPORT RowSpans Difference(const RowSpans& A, const RowSpans& B);
+
+// Each run without its first and last pixel: what stays of a row when every
+// pixel needs both of its horizontal neighbours in it.
+VOK_EXPORT RowSpans Eroded(const RowSpans& A);
+
 // The filled ellipse of the box: the pixels whose centres lie inside the
 // ellipse inscribed in Box (every row keeps at least its middle pixel), on
 // row Y; empty outside the box. The shape is symmetric about both axes of
 // the box.
 VOK_EXPORT RowSpan EllipseRow(const TRect& Box, int Y);
+
+// The counterclockwise sweep from the ray through the centre of pixel
+// (X3, Y3) to the ray through the centre of pixel (X4, Y4), both from the
+// centre of Box; the rays belong to it and equal rays make the whole turn.
+// Directions are compared exactly by cross products on doubled coordinates
+// (y up), where the centre itself counts as the direction of the x axis; the
+// coordinates are limited like all canvas coordinates, so the products fit.
+class VOK_EXPORT Sweep
+{
+public:
+    Sweep(const TRect& Box, int X3, int Y3, int X4, int Y4);
+
+    // Whether the centre of pixel (X, Y) lies on the sweep.
+    bool Contains(int X, int Y) const;
+
+    // The pixels of Range on row Y whose centres lie on the sweep: each ray
+    // bounds a half-plane, which cuts a row at one column, so this is exact
+    // without visiting the pixels.
+    RowSpans Row(int Y, RowSpan Range) const;
+
+    // The start and the length of the sweep in degrees, for Qt's arcs.
+    double StartDegrees() const;
+    double SpanDegrees() const;
+
+private:
+    struct Vector
+    {
+        qint64 X;
+        qint64 Y;
+    };
+    Vector Direction(int X, int Y) const;
+
+    qint64 FCX2;
+    qint64 FCY2;
+    Vector FFrom;
+    Vector FTo;
+    qint64 FTurn;
+    bool FWhole;
+    double FStart;
+    double FEnd;
+};
 
 // The angle of the ray from (CX, CY) to (X, Y) on the screen (y down),
 // counterclockwise from the positive x axis, in [0, 2*pi).
@@ -100,7 +155,7 @@ VOK_EXPORT double ScreenAngle(double CX, double CY, double X, double Y);
 // The spans of the polygon's inside on row Y by the even-odd rule, sampled at
 // integer points with half-open edges (an edge from y0 to y1 counts on rows
 // y0 <= Y < y1), sorted left to right.
-VOK_EXPORT std::vector<RowSpan> PolygonRow(const QList<TPoint>& Points, int Y);
+VOK_EXPORT RowSpans PolygonRow(const QList<TPoint>& Points, int Y);
 
 // Whether a one-pixel pen of Style draws the pixel at dash position Phase.
 VOK_EXPORT bool DashOn(TPenStyle Style, int Phase);

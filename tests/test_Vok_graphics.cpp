@@ -11,6 +11,9 @@
 #include <QPalette>
 #include <QTemporaryDir>
 
+#include <random>
+#include <set>
+
 using namespace vok;
 
 namespace {
@@ -131,6 +134,27 @@ TEST(DrawTools, ChangeIsNotifiedOncePerRealChange)
     EXPECT_EQ(Pen.GetWidth(), 1);
     Pen.SetMode(pmXor);
     EXPECT_EQ(PenChanges, 1);
+}
+
+TEST(DrawTools, MeasuredTextFollowsFontChanges)
+{
+    // Widths and layouts are cached per font; every change must drop them.
+    TFont Font;
+    const QString Text = QStringLiteral("1234.5 kPa");
+    const int Small = Font.TextWidth(Text);
+    EXPECT_EQ(Small, Font.Metrics().horizontalAdvance(Text));
+    Font.SetHeight(-22);
+    EXPECT_GT(Font.TextWidth(Text), Small);
+    EXPECT_EQ(Font.TextWidth(Text), Font.Metrics().horizontalAdvance(Text));
+    EXPECT_EQ(Font.Layout(Text).text(), Text);
+    TFont Same;
+    Same.Assign(&Font);
+    Font.Assign(&Same);
+    EXPECT_EQ(Font.TextWidth(Text), Same.TextWidth(Text));
+    Font.SetStyle(fsBold);
+    EXPECT_EQ(Font.TextWidth(Text), Font.Metrics().horizontalAdvance(Text));
+    // Markup is shown as it stands.
+    EXPECT_EQ(Font.Layout(QStringLiteral("<b>x</b>")).textFormat(), Qt::PlainText);
 }
 
 TEST(DrawTools, AssignCopiesAndRejectsOtherClasses)
@@ -395,6 +419,149 @@ TEST(CanvasFigures, PieSweepsBeyondHalfATurnAndFromItsCentre)
         P.Canvas->Pie(0, 0, 21, 21, C.X3, C.Y3, C.X4, C.Y4);
         for (int Q = 0; Q < 4; ++Q)
             EXPECT_EQ(P.At(Probes[Q].X, Probes[Q].Y), C.Filled[Q] ? clBlue : clWhite) << C.Name << ", quadrant " << Q;
+    }
+}
+
+// Row spans as a set of columns, for checking span arithmetic pixel by pixel.
+std::set<int> Columns(const raster::RowSpans& Spans)
+{
+    std::set<int> Result;
+    for (const raster::RowSpan& S : Spans)
+        for (int X = S.X1; X < S.X2; ++X)
+            Result.insert(X);
+    return Result;
+}
+
+// Sorted, disjoint and non-empty, with gaps between neighbours.
+bool WellFormed(const raster::RowSpans& Spans)
+{
+    for (qsizetype I = 0; I < Spans.size(); ++I)
+        if (Spans[I].X2 <= Spans[I].X1 || (I > 0 && Spans[I].X1 <= Spans[I - 1].X2))
+            return false;
+    return true;
+}
+
+TEST(RasterRows, SpanArithmeticMatchesColumnSets)
+{
+    std::mt19937 Rng(7);
+    auto Random = [&](int Lo, int Hi) { return std::uniform_int_distribution<int>(Lo, Hi)(Rng); };
+    auto RandomSpans = [&] {
+        raster::RowSpans Spans;
+        for (int X = Random(-5, 5), N = Random(0, 6); N > 0; --N) {
+            const int Start = X + Random(1, 4);
+            X = Start + Random(1, 6);
+            Spans.append({Start, X});
+        }
+        return Spans;
+    };
+    for (int I = 0; I < 2000; ++I) {
+        const raster::RowSpans A = RandomSpans();
+        const raster::RowSpans B = RandomSpans();
+        const std::set<int> SA = Columns(A);
+        const std::set<int> SB = Columns(B);
+        std::set<int> Both;
+        std::set<int> OnlyA;
+        std::set<int> Inner;
+        for (int X : SA) {
+            (SB.count(X) ? Both : OnlyA).insert(X);
+            if (SA.count(X - 1) && SA.count(X + 1))
+                Inner.insert(X);
+        }
+        EXPECT_EQ(Columns(raster::Intersection(A, B)), Both);
+        EXPECT_EQ(Columns(raster::Difference(A, B)), OnlyA);
+        EXPECT_EQ(Columns(raster::Eroded(A)), Inner);
+        EXPECT_TRUE(WellFormed(raster::Difference(A, B)));
+    }
+}
+
+TEST(RasterRows, SweepRowsAgreeWithThePixelTest)
+{
+    // Odd and even box sizes (a centre pixel or none), rays through the
+    // centre, equal and opposite rays, and far-off ray points.
+    std::mt19937 Rng(11);
+    auto Random = [&](int Lo, int Hi) { return std::uniform_int_distribution<int>(Lo, Hi)(Rng); };
+    for (int I = 0; I < 3000; ++I) {
+        const TRect Box{Random(-3, 3), Random(-3, 3), Random(4, 24), Random(4, 24)};
+        const int Far = I % 10 == 0 ? raster::CoordinateLimit * 2 : 30;
+        int X3 = Random(-Far, Far), Y3 = Random(-Far, Far), X4 = Random(-Far, Far), Y4 = Random(-Far, Far);
+        switch (I % 7) {
+        case 0: // from the centre
+            X3 = (Box.Left + Box.Right) / 2;
+            Y3 = (Box.Top + Box.Bottom) / 2;
+            break;
+        case 1: // the same ray
+            X4 = X3;
+            Y4 = Y3;
+            break;
+        case 2: // the opposite ray
+            X4 = Box.Left + Box.Right - 1 - X3;
+            Y4 = Box.Top + Box.Bottom - 1 - Y3;
+            break;
+        }
+        const raster::Sweep Sweep(Box, X3, Y3, X4, Y4);
+        for (int Y = Box.Top - 2; Y < Box.Bottom + 2; ++Y) {
+            const raster::RowSpan Range{Random(-8, 10), Random(10, 30)};
+            std::set<int> Expected;
+            for (int X = Range.X1; X < Range.X2; ++X)
+                if (Sweep.Contains(X, Y))
+                    Expected.insert(X);
+            const raster::RowSpans Row = Sweep.Row(Y, Range);
+            ASSERT_EQ(Columns(Row), Expected) << "case " << I << ", row " << Y;
+            ASSERT_TRUE(WellFormed(Row)) << "case " << I << ", row " << Y;
+        }
+    }
+}
+
+TEST(CanvasFigures, OutlinesAreTheEdgeOfTheFillAndEveryPixelIsPaintedOnce)
+{
+    // Against the brush-only figure: a one-pixel pen draws exactly the
+    // figure's pixels with a 4-neighbour outside it, the brush the rest, a
+    // pen in the brush's color nothing else, and XOR twice restores all.
+    std::mt19937 Rng(5);
+    auto Random = [&](int Lo, int Hi) { return std::uniform_int_distribution<int>(Lo, Hi)(Rng); };
+    for (int I = 0; I < 600; ++I) {
+        const int X1 = Random(-6, 30), Y1 = Random(-6, 30), X2 = Random(0, 46), Y2 = Random(0, 36);
+        const int X3 = Random(-10, 50), Y3 = Random(-10, 40), X4 = Random(-10, 50), Y4 = Random(-10, 40);
+        const QList<TPoint> Corners{{X1, Y1}, {X2, Y2}, {X3, Y3}, {X4, Y4}, {Random(-5, 45), Random(-5, 35)}};
+        // Draws the figure Times times with the pen and brush given.
+        const auto Draw = [&](Picture& P, TPenStyle Style, TColor Pen, TPenMode Mode, int Times) {
+            P.Canvas->GetPen()->SetStyle(Style);
+            P.Canvas->GetPen()->SetColor(Pen);
+            P.Canvas->GetPen()->SetMode(Mode);
+            P.Canvas->GetBrush()->SetColor(clBlue);
+            for (int T = 0; T < Times; ++T) {
+                if (I % 3 == 0)
+                    P.Canvas->Pie(X1, Y1, X2, Y2, X3, Y3, X4, Y4);
+                else if (I % 3 == 1)
+                    P.Canvas->Ellipse(X1, Y1, X2, Y2);
+                else
+                    P.Canvas->Polygon(Corners);
+            }
+        };
+        Picture Fill, Both, Same, Xor;
+        Draw(Fill, psClear, clRed, pmCopy, 1);
+        Draw(Both, psSolid, clRed, pmCopy, 1);
+        Draw(Same, psSolid, clBlue, pmCopy, 1);
+        Draw(Xor, psSolid, clRed, pmXor, 2);
+        ASSERT_EQ(Xor.Count(clWhite), 40 * 30) << "figure " << I;
+        const auto Inside = [&](int X, int Y) { return Fill.At(X, Y) == clBlue; };
+        // Pixels on the picture's border have neighbours it cannot show.
+        for (int Y = 1; Y < 29; ++Y)
+            for (int X = 1; X < 39; ++X) {
+                const bool Edge = Inside(X, Y)
+                    && !(Inside(X - 1, Y) && Inside(X + 1, Y) && Inside(X, Y - 1) && Inside(X, Y + 1));
+                if (I % 3 == 2) {
+                    // A polygon's outline runs through its corners, partly
+                    // outside what the even-odd rule fills.
+                    if (Inside(X, Y) && Both.At(X, Y) != clRed) {
+                        ASSERT_EQ(Both.At(X, Y), clBlue) << "figure " << I << " at " << X << ", " << Y;
+                    }
+                } else {
+                    const TColor Expected = Edge ? clRed : (Inside(X, Y) ? clBlue : clWhite);
+                    ASSERT_EQ(Both.At(X, Y), Expected) << "figure " << I << " at " << X << ", " << Y;
+                }
+                ASSERT_EQ(Same.At(X, Y) == clBlue, Both.At(X, Y) != clWhite) << "figure " << I;
+            }
     }
 }
 

@@ -9,6 +9,8 @@
 #include <QFlags>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
+#include <QStaticText>
 #include <QObject>
 #include <QString>
 
@@ -128,10 +130,14 @@ public:
     // Takes family, pixel or point size and styles from a Qt font.
     void AssignQFont(const QFont& Font);
 
-    // The Qt font for drawing (pixel-sized, unrotated) and its metrics;
-    // both are cached until the next change.
+    // The Qt font for drawing (pixel-sized, unrotated), its metrics, and the
+    // advance widths and laid-out glyphs of recently used texts; all are
+    // cached until the next change, so measuring and drawing the same labels
+    // again costs no text shaping.
     const QFont& ToQFont() const;
     const QFontMetrics& Metrics() const;
+    int TextWidth(const QString& Text) const;
+    const QStaticText& Layout(const QString& Text) const;
 
     TNotifyEvent OnChange;
 
@@ -147,6 +153,8 @@ private:
     TFontQuality FQuality = fqDefault;
     mutable std::optional<QFont> FQFont;
     mutable std::optional<QFontMetrics> FMetrics;
+    mutable QHash<QString, int> FTextWidths;
+    mutable QHash<QString, QStaticText> FLayouts;
 };
 
 } // namespace vok
