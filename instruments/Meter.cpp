@@ -90,6 +90,7 @@ TMeter::TMeter(QWidget* AOwner)
     , AuxBGBmp(std::make_unique<TBitmap>())
     , AuxACBmp(std::make_unique<TBitmap>())
     , AuxACMaskBmp(std::make_unique<TBitmap>())
+    , FDialBmp(std::make_unique<TBitmap>())
 {
     FFontCaption->Assign(GetFont());
     for (TBitmap* Bmp : {AuxBGBmp.get(), AuxACBmp.get(), AuxACMaskBmp.get()})

@@ -20,9 +20,11 @@ public:
         , G{Meter.FMeterAngle, Meter.FMeterRadius, Meter.FMeterCenterX, Meter.FMeterCenterY}
         , Scale(Meter.FMeterMinValue, Meter.FMeterMaxValue, Meter.FLogarithmic, Meter.FMeterAngle)
         , Ri(Round(Meter.FMeterRadius))
+        , Bmp(*Meter.FDialBmp)
+        , C(Bmp.GetCanvas())
     {
         Bmp.SetSize(W, H);
-        C = Bmp.GetCanvas();
+        ResetCanvas();
     }
 
     void Run()
@@ -49,6 +51,22 @@ public:
     }
 
 private:
+    // The picture is reused, and event handlers may have changed its canvas:
+    // every paint starts from a new canvas's pen, brush, font, clip and modes.
+    void ResetCanvas()
+    {
+        TPen Pen;
+        TBrush Brush;
+        TFont Font;
+        C->GetPen()->Assign(&Pen);
+        C->GetBrush()->Assign(&Brush);
+        C->GetFont()->Assign(&Font);
+        C->ResetClipRect();
+        C->SetCopyMode(cmSrcCopy);
+        C->SetStretchMode(smColorOnColor);
+        C->MoveTo(0, 0);
+    }
+
     void SetPenAndBrush(TColor Color)
     {
         C->GetPen()->SetColor(Color);
@@ -355,8 +373,8 @@ private:
     const TMeterGeometry G;
     const TMeterScale Scale;
     const int Ri;
-    TBitmap Bmp;
-    TCanvas* C = nullptr;
+    TBitmap& Bmp;
+    TCanvas* const C;
     int Decimals = 0;
     TLabelInset Inset;
 };

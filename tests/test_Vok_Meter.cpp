@@ -761,6 +761,37 @@ TEST(MeterPixels, HostDrawnNeedleUnderRimHubAndLamps)
     EXPECT_EQ(PixelAt(M, 22, 20), 0x808080u);  // dark low lamp
 }
 
+TEST(MeterPixels, HandlersChangingTheCanvasDoNotLeakIntoTheNextPaint)
+{
+    // The off-screen picture is reused between paints; whatever a handler
+    // leaves on its canvas must not change the next picture.
+    TMeter Plain;
+    Plain.SetScaleBkVisible(true);
+    Plain.SetScaleBkWidth(20);
+    Plain.SetValue(0.7);
+    Plain.Paint();
+
+    TMeter M;
+    M.SetScaleBkVisible(true);
+    M.SetScaleBkWidth(20);
+    M.SetValue(0.7);
+    bool Meddle = true;
+    M.OnMeterRendered = [&](QObject*, TCanvas* Canvas) {
+        if (!Meddle)
+            return;
+        Canvas->GetPen()->SetWidth(5);
+        Canvas->GetPen()->SetMode(pmXor);
+        Canvas->GetBrush()->SetStyle(bsClear);
+        Canvas->GetFont()->SetHeight(-30);
+        Canvas->SetClipRect(Rect(0, 0, 10, 10));
+        Canvas->SetCopyMode(cmSrcInvert);
+    };
+    M.Paint();
+    Meddle = false;
+    M.Paint();
+    EXPECT_EQ(M.GetPicture(), Plain.GetPicture());
+}
+
 TEST(MeterPixels, LampsShowTheLimitFlags)
 {
     TMeter M;

@@ -387,6 +387,9 @@ private:
     std::unique_ptr<TBitmap> AuxBGBmp;
     std::unique_ptr<TBitmap> AuxACBmp;
     std::unique_ptr<TBitmap> AuxACMaskBmp;
+    // The off-screen picture Paint renders into; kept between paints so a
+    // repaint does not allocate and clear a new one.
+    std::unique_ptr<TBitmap> FDialBmp;
 };
 
 } // namespace vok
