@@ -163,6 +163,7 @@ struct OutlinePixel
     int Y;
     int X;
     bool On;
+    qsizetype Order; // when the walk came by
 };
 
 // The pixels of the closed outline through Corners within Limit, sorted by
@@ -171,10 +172,11 @@ struct OutlinePixel
 std::vector<OutlinePixel> OutlinePixels(const QList<TPoint>& Corners, TPenStyle Style, const TRect& Limit)
 {
     std::vector<OutlinePixel> Walked;
-    WalkOutline(Corners, Style, Limit, [&](int X, int Y, bool On) { Walked.push_back({Y, X, On}); });
+    WalkOutline(Corners, Style, Limit,
+        [&](int X, int Y, bool On) { Walked.push_back({Y, X, On, qsizetype(Walked.size())}); });
     if (Walked.empty())
         return Walked;
-    // Stable bucket sort by row (rows are few), then each row by column.
+    // Bucket sort by row (rows are few), then each row by column and walk.
     const auto [Lowest, Highest] = std::minmax_element(
         Walked.begin(), Walked.end(), [](const OutlinePixel& A, const OutlinePixel& B) { return A.Y < B.Y; });
     const int Top = Lowest->Y;
@@ -192,7 +194,9 @@ std::vector<OutlinePixel> OutlinePixels(const QList<TPoint>& Corners, TPenStyle 
     for (size_t R = 0; R + 1 < RowStart.size(); ++R) {
         const auto First = Pixels.begin() + qsizetype(RowStart[R]);
         const auto Last = Pixels.begin() + qsizetype(RowStart[R + 1]);
-        std::stable_sort(First, Last, [](const OutlinePixel& A, const OutlinePixel& B) { return A.X < B.X; });
+        std::sort(First, Last, [](const OutlinePixel& A, const OutlinePixel& B) {
+            return A.X != B.X ? A.X < B.X : A.Order < B.Order;
+        });
         for (auto P = First; P != Last; ++P) {
             if (!Unique.empty() && Unique.back().Y == P->Y && Unique.back().X == P->X)
                 Unique.back() = *P;
@@ -440,14 +444,15 @@ void PaintFigureRows(
                 Target.Span(Y, S.X1, S.X2, BrushPixel, Mode);
         return;
     }
-    ForEachFigureRow(Target.Clip(), Box, Part, [&](int Y, const raster::RowSpans& Outline, const raster::RowSpans& Inner) {
+    const auto PaintRow = [&](int Y, const raster::RowSpans& Outline, const raster::RowSpans& Inner) {
         if (UseBrush)
             for (const raster::RowSpan& S : Inner)
                 Target.Span(Y, S.X1, S.X2, BrushPixel, Mode);
         if (UsePen)
             for (const raster::RowSpan& S : Outline)
                 Target.Span(Y, S.X1, S.X2, PenPixel, Mode);
-    });
+    };
+    ForEachFigureRow(Target.Clip(), Box, Part, PaintRow);
 }
 
 // Outlines and fills the ellipse of Box, or its sector when Part is set;
@@ -771,13 +776,14 @@ void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
     if (FPen->GetWidth() == 1) {
         // Only the outline pixels of the whole ellipse that lie on the sweep.
         const quint32 Color = ColorToPixel(FPen->GetColor());
-        ForEachFigureRow(Target.Clip(), Box, nullptr, [&](int Y, const raster::RowSpans& Outline, const raster::RowSpans&) {
+        const auto PaintRow = [&](int Y, const raster::RowSpans& Outline, const raster::RowSpans&) {
             if (Outline.isEmpty())
                 return;
             const raster::RowSpans OnSweep = Part.Row(Y, {Outline.front().X1, Outline.back().X2});
             for (const raster::RowSpan& S : raster::Intersection(Outline, OnSweep))
                 Target.Span(Y, S.X1, S.X2, Color, FPen->GetMode());
-        });
+        };
+        ForEachFigureRow(Target.Clip(), Box, nullptr, PaintRow);
         Changed();
         return;
     }
