@@ -81,9 +81,15 @@ void TRLData::WriteList(const std::function<void(const QByteArray&)>& Sink, bool
     replist::ProgressCounter Progress(this, OnPercentDone, FProgressCellCount, FProgressStep);
     for (int Row = 1; Row <= FNrOfRows; ++Row) {
         for (int Col = 0; Col <= FNrOfColumns; ++Col) {
-            const std::string_view Raw = FStore->GetStringUtf8(Col, Row);
-            if (!Raw.empty())
-                Writer.WriteCellUtf8(Col, Row, Raw);
+            // Most cells go out as the bytes they are stored as; the others
+            // take the road through their text, as the store gives it.
+            const std::string_view Stored = FStore->GetStringUtf8(Col, Row);
+            if (replist::CanWriteUtf8AsIs(Stored)) {
+                if (!Stored.empty())
+                    Writer.WriteCellUtf8(Col, Row, Stored);
+            } else if (const QString Raw = RawCell(Col, Row); !Raw.isEmpty()) {
+                Writer.WriteCell(Col, Row, Raw);
+            }
             Progress.Advance();
         }
         if (Buffer.size() >= replist::FlushSize) {

@@ -74,17 +74,6 @@ char* WriteNumber(char* Out, int Value)
     return Out;
 }
 
-// Whether stored UTF-8 text may hold a character that must be written in hex:
-// control characters sit below 0x20, U+FFFE and U+FFFF start with 0xEF.
-// Tab and line breaks are caught too; they take the general road.
-bool MayNeedHexEncoding(std::string_view Utf8)
-{
-    for (const char C : Utf8)
-        if (static_cast<unsigned char>(C) < 0x20 || static_cast<unsigned char>(C) == 0xEF)
-            return true;
-    return false;
-}
-
 // Text becomes the UTF-8 bytes, in Text's own buffer when it has room. Short
 // ASCII texts are the rule, so they are widened without a decoder.
 void AssignUtf8(QString& Text, std::string_view Utf8)
@@ -116,6 +105,14 @@ void AppendXmlEscaped(QByteArray& Out, QStringView Text)
     Out.resize(Old + Utf8.size() * qsizetype(MaxEscapedBytes));
     char* const End = WriteEscaped(Out.data() + Old, std::string_view(Utf8.constData(), std::size_t(Utf8.size())));
     Out.truncate(End - Out.constData());
+}
+
+bool CanWriteUtf8AsIs(std::string_view Utf8)
+{
+    for (const char C : Utf8)
+        if (static_cast<unsigned char>(C) < 0x20 || static_cast<unsigned char>(C) == 0xEF)
+            return false;
+    return true;
 }
 
 bool NeedsHexEncoding(QStringView Text)
@@ -194,10 +191,7 @@ void ReplistXmlWriter::WriteCell(int Col, int Row, const QString& Text)
 
 void ReplistXmlWriter::WriteCellUtf8(int Col, int Row, std::string_view Utf8)
 {
-    if (MayNeedHexEncoding(Utf8))
-        WriteElement(xmlCell, Col, Row, QString::fromUtf8(Utf8.data(), qsizetype(Utf8.size())));
-    else
-        WriteElementBytes(xmlCell, Col, Row, Utf8, false);
+    WriteElementBytes(xmlCell, Col, Row, Utf8, false);
 }
 
 void ReplistXmlWriter::EndList()

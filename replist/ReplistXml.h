@@ -31,9 +31,8 @@ public:
     void WriteValue(TRepListXmlTag Tag, const QString& Text);
     void WriteColumnValue(TRepListXmlTag Tag, int Col, const QString& Text);
     void WriteCell(int Col, int Row, const QString& Text);
-    // The same for a cell held as UTF-8 in the store, mostly without a detour
-    // through UTF-16: the bytes equal those WriteCell writes for the text the
-    // store gives for the cell (QString::fromUtf8 of its bytes).
+    // The same for a text given as UTF-8 bytes that CanWriteUtf8AsIs accepts,
+    // without a detour through UTF-16.
     void WriteCellUtf8(int Col, int Row, std::string_view Utf8);
     void EndList();
 
@@ -43,6 +42,12 @@ private:
     void WriteElementBytes(TRepListXmlTag Tag, int Col, int Row, std::string_view Text, bool Hex);
     QByteArray& FOut;
 };
+
+// Whether valid UTF-8 bytes go out escaped as they stand: no control
+// character (which may need hex), nothing starting with 0xEF (U+FFFE and
+// U+FFFF need hex, a leading byte-order mark may be dropped when the bytes
+// are decoded). Such bytes are exactly their decoded text.
+VOK_EXPORT bool CanWriteUtf8AsIs(std::string_view Utf8);
 
 // Appends Text with the XML special characters, tab and line breaks written
 // as references, so that it survives any XML reader unchanged.
