@@ -1,5 +1,7 @@
 #include "TextColumn.h"
 
+#include <QStringDecoder>
+
 #include <vok/Vok_basetypes.h>
 
 #include <algorithm>
@@ -47,10 +49,18 @@ std::string_view TextColumn::View(std::size_t Row) const
     return {reinterpret_cast<const char*>(P + 2), Length};
 }
 
+QString TextFromUtf8(QByteArrayView Utf8)
+{
+    if (!Utf8.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(Utf8);
+    QStringDecoder Decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return Decoder.decode(Utf8);
+}
+
 QString TextColumn::Get(std::size_t Row) const
 {
     const std::string_view V = View(Row);
-    return QString::fromUtf8(V.data(), qsizetype(V.size()));
+    return TextFromUtf8(QByteArrayView(V.data(), qsizetype(V.size())));
 }
 
 std::size_t TextColumn::CellBytes(std::uint32_t Offset) const

@@ -205,7 +205,7 @@ void TStringArray::SetStringUtf8(int ACol, int ARow, std::string_view Utf8)
     // the general road (cut, invalid bytes replaced).
     const QByteArrayView Bytes(Utf8.data(), qsizetype(Utf8.size()));
     if (Utf8.size() > std::size_t(MaxStringLength) || !Bytes.isValidUtf8()) {
-        SetString(ACol, ARow, QString::fromUtf8(Bytes));
+        SetString(ACol, ARow, detail::TextFromUtf8(Bytes));
         return;
     }
     if (!ValidColumn(ACol) || !ValidRow(ARow))

@@ -89,6 +89,23 @@ TEST(StringArrayCells, Utf8SetterStoresWhatTheQStringSetterStores)
     EXPECT_EQ(A.GetString(2, 1), QString());
 }
 
+TEST(StringArrayCells, ALeadingZeroWidthNoBreakSpaceIsText)
+{
+    // U+FEFF at the start of a cell looks like a byte-order mark to UTF-8
+    // decoders; it must come back as stored, through either setter.
+    TStringArray A;
+    A.Resize(1, 1);
+    const QString Texts[] = {QStringLiteral("\uFEFF"), QStringLiteral("\uFEFFvalue"),
+                             QStringLiteral("\uFEFF\uFEFFtwice"), QStringLiteral("\uFEFF") + QString(200, QChar(u'\u00E4'))};
+    for (const QString& Text : Texts) {
+        A.SetString(0, 1, Text);
+        EXPECT_EQ(A.GetString(0, 1), Text.left(TStringArray::MaxStringLength));
+        const QByteArray Utf8 = Text.toUtf8();
+        A.SetStringUtf8(0, 1, std::string_view(Utf8.constData(), std::size_t(Utf8.size())));
+        EXPECT_EQ(A.GetString(0, 1), Text.left(TStringArray::MaxStringLength));
+    }
+}
+
 TEST(StringArrayCells, OverwritingCellsManyTimesKeepsEveryValue)
 {
     // Rewrites with growing and shrinking texts force in-place writes,
