@@ -42,13 +42,14 @@ BENCHMARK(BM_LineTo)->Arg(pmCopy)->Arg(pmXor);
 
 // A 100 x 60 figure with pen outline and brush fill: 0 rectangle, 1 ellipse,
 // 2 pie and 3 arc counterclockwise from the top right to the bottom right
-// corner (most of the turn).
+// corner (most of the turn), 4 a seven-cornered arrow across the box.
 void BM_Figure100x60(benchmark::State& State)
 {
     TBitmap B(400, 300);
     TCanvas* C = B.GetCanvas();
     C->GetBrush()->SetColor(clYellow);
-    static const char* const Names[] = {"Rectangle", "Ellipse", "Pie", "Arc"};
+    static const char* const Names[] = {"Rectangle", "Ellipse", "Pie", "Arc", "Polygon"};
+    const QList<TPoint> Arrow{{100, 20}, {120, 20}, {118, 40}, {110, 33}, {24, 80}, {20, 74}, {106, 28}};
     const int Kind = int(State.range(0));
     for (auto _ : State) {
         switch (Kind) {
@@ -61,15 +62,18 @@ void BM_Figure100x60(benchmark::State& State)
         case 2:
             C->Pie(20, 20, 120, 80, 120, 20, 120, 80);
             break;
-        default:
+        case 3:
             C->Arc(20, 20, 120, 80, 120, 20, 120, 80);
+            break;
+        default:
+            C->Polygon(Arrow);
             break;
         }
     }
     State.SetItemsProcessed(State.iterations());
     State.SetLabel(Names[Kind]);
 }
-BENCHMARK(BM_Figure100x60)->DenseRange(0, 3);
+BENCHMARK(BM_Figure100x60)->DenseRange(0, 4);
 
 void BM_TextOut(benchmark::State& State)
 {
