@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
+#include <cstdlib>
 #include <limits>
+#include <locale.h>
 
 namespace vok::detail {
 
@@ -136,11 +138,10 @@ std::optional<double> ParseCellNumber(std::string_view Utf8)
         ++I, ++MantissaDigits;
     if (MantissaDigits == 0)
         return std::nullopt;
-    bool NegativeExponent = false;
     if (I < S.size() && (S[I] == 'e' || S[I] == 'E')) {
         ++I;
         if (I < S.size() && (S[I] == '+' || S[I] == '-'))
-            NegativeExponent = S[I++] == '-';
+            ++I;
         std::size_t ExponentDigits = 0;
         while (I < S.size() && IsDigit(S[I]))
             ++I, ++ExponentDigits;
@@ -155,9 +156,11 @@ std::optional<double> ParseCellNumber(std::string_view Utf8)
     double Value = 0;
     const auto [End, Err] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
     if (Err == std::errc::result_out_of_range) {
-        const bool Negative = Text.front() == '-';
-        Value = NegativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
-        return Negative ? -Value : Value;
+        // The magnitude, not the exponent's sign, decides ("1000e-1" is no
+        // fraction, "0.0001" underflows without an exponent): the C library
+        // gives infinity, a subnormal or zero with the number's sign.
+        static const locale_t CLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        return strtod_l(Text.c_str(), nullptr, CLocale);
     }
     if (Err != std::errc() || End != Text.data() + Text.size())
         return std::nullopt;
