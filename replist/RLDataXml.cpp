@@ -230,7 +230,8 @@ private:
         FCellsSeen = true;
         TStringArray& Store = FData.Store();
         if (Item.Row > Store.GetNrOfRows())
-            Store.Resize(FData.GetNrOfColumns(), int(qMin<qint64>(qint64(Store.GetNrOfRows()) * 2 + 16, FDeclaredRows)));
+            Store.Resize(FData.GetNrOfColumns(),
+                         int(qMin<qint64>(qMax<qint64>(qint64(Store.GetNrOfRows()) * 2 + 16, Item.Row), FDeclaredRows)));
         // Bytes that need no cutting are stored as they stand, which is what
         // storing the text would come to.
         if (Item.Utf8Text && Item.Utf8Text->size() <= std::size_t(TStringArray::MaxStringLength))

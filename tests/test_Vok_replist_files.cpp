@@ -210,6 +210,22 @@ TEST_F(ReplistFiles, SeveralListsPerFileChosenByIdentifier)
     EXPECT_FALSE(D.ReadFromXMLStream(In, QString()));
 }
 
+TEST_F(ReplistFiles, CellsInAnyRowOrderAreAllKept)
+{
+    // Hand-edited or merged files need not list cells row by row; a cell far
+    // beyond the rows read so far must not be dropped.
+    TRLData D;
+    ASSERT_TRUE(D.ReadFromXMLString(QStringLiteral("<replist vokterra=\"1\">\n<numcols>2</numcols>\n"
+                                                   "<numrows>500</numrows>\n<cell c=\"1\" r=\"300\">far</cell>\n"
+                                                   "<cell c=\"2\" r=\"1\">near</cell>\n"
+                                                   "<cell c=\"1\" r=\"500\">last</cell>\n</replist>\n"),
+                                    QString()));
+    EXPECT_EQ(D.GetNrOfRows(), 500);
+    EXPECT_EQ(D.GetElem(1, 300), QStringLiteral("far"));
+    EXPECT_EQ(D.GetElem(2, 1), QStringLiteral("near"));
+    EXPECT_EQ(D.GetElem(1, 500), QStringLiteral("last"));
+}
+
 TEST_F(ReplistFiles, MalformedListsLeaveTheContainerAsItWas)
 {
     const char* Bad[] = {
