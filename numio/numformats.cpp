@@ -219,9 +219,26 @@ bool IsExactHalf(double Value, int Digit, const char* ExactExpansion, int DigitI
 }
 
 // Exact halves round away from zero, as Pascal's Str does; the C library
-// rounds them to even. Moving the value one step away from zero gives the
-// Pascal result, as no other rounding boundary lies that close.
-double AwayFromZero(double Value) { return std::nextafter(Value, std::copysign(HUGE_VAL, Value)); }
+// rounds them to even. The digits of an exact half are exact up to its final
+// 5, so the rounded text is those digits, the 5 dropped, plus one unit in the
+// last place. (Formatting the next double instead would be off by a whole
+// step of the double once the decimals reach its precision.)
+
+// Adds one unit in the last place of Digits (a '.' is skipped); false when
+// the carry runs out of the first digit, which leaves only zeros.
+bool IncrementDigits(std::string& Digits)
+{
+    for (auto It = Digits.rbegin(); It != Digits.rend(); ++It) {
+        if (*It == '.')
+            continue;
+        if (*It != '9') {
+            ++*It;
+            return true;
+        }
+        *It = '0';
+    }
+    return false;
+}
 
 // Mantissa digits and decimal exponent of Value in "%.*E" form.
 int FormatMantissa(char* Buf, int Size, int Decimals, double Value)
@@ -246,8 +263,15 @@ QString FormatExponentForm(int FieldWidth, double Value)
             const int TrueExponent = FormatMantissa(Exact, sizeof Exact, 800, Value);
             const int FirstDigit = Exact[0] == '-' ? 1 : 0;
             // Digits: d0 '.' d1 d2 ...; the first dropped one is d(Decimals+1).
-            if (IsExactHalf(Value, TrueExponent - Decimals - 1, Exact, FirstDigit + Decimals + 2))
-                Exponent = FormatMantissa(Buf, sizeof Buf, Decimals, AwayFromZero(Value));
+            if (IsExactHalf(Value, TrueExponent - Decimals - 1, Exact, FirstDigit + Decimals + 2)) {
+                std::string Kept(Exact + FirstDigit, Exact + FirstDigit + (Decimals > 0 ? Decimals + 2 : 1));
+                Exponent = TrueExponent;
+                if (!IncrementDigits(Kept)) { // 9.99|5 -> 1.00 one decade up
+                    Kept[0] = '1';
+                    ++Exponent;
+                }
+                std::snprintf(Buf, sizeof Buf, "%s%sE", FirstDigit ? "-" : "", Kept.c_str());
+            }
         }
         if (Exponent > -100 && Exponent < 100) {
             const bool Negative = Buf[0] == '-';
@@ -275,9 +299,17 @@ QString FormatFixedForm(int FieldWidth, int Decimals, double Value)
 {
     if (!std::isfinite(Value))
         return QString(std::max(FieldWidth, 1), QLatin1Char('*'));
-    if (IsExactHalf(Value, -(Decimals + 1), nullptr, 0))
-        Value = AwayFromZero(Value);
     char Buf[2 * MaxFieldChars + 400]; // 309 integer digits, sign, point, decimals
+    if (IsExactHalf(Value, -(Decimals + 1), nullptr, 0)) {
+        // Exactly Decimals + 1 decimals, the last a 5: printed with them, exact.
+        const int N = std::snprintf(Buf, sizeof Buf, "%.*f", Decimals + 1, std::fabs(Value));
+        std::string Kept(Buf, std::size_t(N - (Decimals > 0 ? 1 : 2))); // without the 5 (and a lone point)
+        if (!IncrementDigits(Kept))
+            Kept.insert(0, 1, '1');
+        if (Value < 0)
+            Kept.insert(0, 1, '-');
+        return QString::fromLatin1(Kept.data(), qsizetype(Kept.size())).rightJustified(FieldWidth);
+    }
     const int N = std::snprintf(Buf, sizeof Buf, "%*.*f", FieldWidth, Decimals, Value);
     return QString::fromLatin1(Buf, N);
 }

@@ -311,6 +311,33 @@ TEST(FormatFloatNum, MatchesPascalStr)
     }
 }
 
+TEST(FormatFloatNum, ExactHalvesRoundAwayEvenWhereTheNextDoubleIsFar)
+{
+    // Values whose last kept digit lies below one step of the double: the
+    // exact half must round by one unit of that digit, not by a whole step.
+    const struct
+    {
+        double Value;
+        int Width;
+        int Decimals;
+        const char* Text;
+    } Rows[] = {
+        {1125899906842624.25, 1, 1, "1125899906842624.3"}, // step 0.25
+        {-1125899906842624.25, 1, 1, "-1125899906842624.3"},
+        {1125899906842623.75, 1, 1, "1125899906842623.8"},
+        {2251799813685248.5, 1, 0, "2251799813685249"},
+        {999999.5, 9, 0, "  1000000"},                    // carry into a new digit
+        {149879778198890.0625, 24, -2, " 1.49879778198890063E+14"}, // step 0.03125
+        {-149879778198890.0625, 24, -2, "-1.49879778198890063E+14"},
+        {9.5, 7, -2, " 1E+01"},                           // carry into the next decade
+        {0.125, 10, 2, "      0.13"},
+    };
+    for (const auto& R : Rows) {
+        SCOPED_TRACE(testing::Message() << R.Value << " w " << R.Width << " d " << R.Decimals);
+        EXPECT_EQ(FormatFloatNum(R.Width, R.Decimals, R.Value), QString::fromLatin1(R.Text));
+    }
+}
+
 TEST(FormatFloatNum, FieldWidthsAndOverflow)
 {
     const struct
