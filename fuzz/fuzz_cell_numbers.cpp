@@ -32,7 +32,7 @@ int Sign(int V) { return (V > 0) - (V < 0); }
 std::optional<double> CellNumber(const QString& Text)
 {
     static const QRegularExpression Number(
-        QStringLiteral("^[ \\t]*([+-]?(?:[0-9]+[.,]?[0-9]*|[.,][0-9]+)(?:[eE][+-]?[0-9]+)?)[ \\t]*$"));
+        QStringLiteral("^[ \\t]*([+-]?(?:[0-9]+[.,]?[0-9]*|[.,][0-9]+)(?:[eE][+-]?[0-9]+)?)[ \\t]*\\z"));
     const QRegularExpressionMatch Match = Number.match(Text);
     if (!Match.hasMatch())
         return std::nullopt;
@@ -67,7 +67,7 @@ void CheckDecInt(const QString& Text)
     int Value = 0;
     const bool Valid = IsValidDecInt(Text, Value);
     FUZZ_CHECK(Valid == IsValidDecInt(QStringLiteral(" ") + Text + QStringLiteral(" ")));
-    static const QRegularExpression Digits(QStringLiteral("^[+-]?[0-9]+$"));
+    static const QRegularExpression Digits(QStringLiteral("^[+-]?[0-9]+\\z"));
     if (!Digits.match(Text).hasMatch())
         return;
     const std::string Core = Text.toStdString();

@@ -20,7 +20,8 @@ struct TNumIOTextFormat
 };
 
 // Whether Text is a whole number of the format (partial entries such as "-",
-// "5." and "1e-" count); Value receives it (0 for a false result).
+// "5." and "1e-" count); Value receives the number read from the text's
+// start, also when the result is false (an empty text leaves it alone).
 VOK_EXPORT bool ConvertNumText(const TNumIOTextFormat& Format, const QString& Text, double& Value);
 // The value of the field's text; 0 when it does not convert.
 VOK_EXPORT double NumIOTextValue(const TNumIOTextFormat& Format, const QString& Text);
