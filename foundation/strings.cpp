@@ -1,5 +1,7 @@
 #include <vok/Vok_strings.h>
 
+#include "TextColumn.h"
+
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -133,6 +135,8 @@ QString InventPassword(int N)
 QString ReadLnStream(QIODevice& Stream, bool& EndOfStream, int /*Mode*/)
 {
     QByteArray Line;
+    // Only at the very start of the stream is a U+FEFF a byte-order mark.
+    const bool AtStart = Stream.pos() == 0;
     if (Stream.isReadable()) {
         for (;;) {
             const QByteArray Ahead = Stream.peek(4096);
@@ -151,7 +155,7 @@ QString ReadLnStream(QIODevice& Stream, bool& EndOfStream, int /*Mode*/)
         }
     }
     EndOfStream = !Stream.isReadable() || Stream.atEnd();
-    return QString::fromUtf8(Line);
+    return AtStart ? QString::fromUtf8(Line) : detail::TextFromUtf8(Line);
 }
 
 } // namespace vok

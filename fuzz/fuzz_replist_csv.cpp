@@ -11,6 +11,7 @@
 #include "ReplistFuzz.h"
 
 #include "CsvFormat.h"
+#include "TextColumn.h"
 
 #include <vok/Vok_strings.h>
 
@@ -38,7 +39,7 @@ std::vector<QStringList> Records(QByteArray Bytes, char Delimiter)
     while (Parser.NextRecord(Fields)) {
         QStringList Texts;
         for (const std::string_view Field : Fields)
-            Texts.append(QString::fromUtf8(Field.data(), qsizetype(Field.size())));
+            Texts.append(detail::TextFromUtf8(QByteArrayView(Field.data(), qsizetype(Field.size()))));
         Result.push_back(Texts);
     }
     return Result;

@@ -18,14 +18,14 @@ using namespace vok;
 
 namespace {
 
+// ReadLnStream drops a byte-order mark at the start of the stream, as the
+// file reader does.
 QStringList StreamLines(QByteArray Bytes)
 {
-    if (Bytes.startsWith("\xEF\xBB\xBF"))
-        Bytes.remove(0, 3);
     QStringList Lines;
     QBuffer Buffer(&Bytes);
     Buffer.open(QIODevice::ReadOnly);
-    bool End = Bytes.isEmpty();
+    bool End = Bytes.isEmpty() || Bytes == "\xEF\xBB\xBF";
     while (!End) {
         const qint64 Before = Buffer.pos();
         Lines.append(ReadLnStream(Buffer, End));

@@ -7,7 +7,9 @@
 //   text given for a cell, cut to the cell length);
 // - a loaded list written by the markup writer reads back, by its data
 //   identifier, into the same markup;
-// - a document the readers took a list from passes the header check.
+// - a document the readers took a list from passes the header check;
+// - a file (read in large pieces) and a stream (read in lines) of the same
+//   bytes give the same list.
 #include "FuzzCheck.h"
 #include "ReplistFuzz.h"
 
@@ -18,6 +20,8 @@
 #include <vok/Vok_strings.h>
 
 #include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <map>
@@ -44,8 +48,16 @@ bool CellsOfFirstList(const QByteArray& Document, const QString& DataID, CellMap
                     Cells[{Item.Col, Item.Row}] = Item.Text;
                 return true;
             });
-            return Reader.Feed(Document.mid(Start + Line.toLower().indexOf("<replist")))
-                != replist::ReplistXmlReader::TState::Failed;
+            // Line by line, as a stream is read, up to the list's end.
+            auto State = replist::ReplistXmlReader::TState::NeedMore;
+            for (qsizetype At = Start + Line.toLower().indexOf("<replist");
+                 At < Document.size() && State == replist::ReplistXmlReader::TState::NeedMore;) {
+                qsizetype Next = Document.indexOf('\n', At);
+                Next = Next < 0 ? Document.size() : Next + 1;
+                State = Reader.Feed(Document.mid(At, Next - At));
+                At = Next;
+            }
+            return State == replist::ReplistXmlReader::TState::Finished;
         }
         Start = End;
     }
@@ -86,7 +98,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     TRLData List;
     fuzz::PrefillList(List);
     const QByteArray Before = fuzz::ListSnapshot(List);
-    if (!Load(List, Entry, Document, DataID)) {
+    const bool Loaded = Load(List, Entry, Document, DataID);
+
+    // A file is read in large pieces, a stream line by line: the same bytes
+    // must give the same list.
+    if (Entry == 1) {
+        static QTemporaryDir Dir;
+        const QString Name = Dir.filePath(QStringLiteral("list.xml"));
+        QFile File(Name);
+        FUZZ_CHECK(File.open(QIODevice::WriteOnly) && File.write(Document) == Document.size());
+        File.close();
+        TRLData FromFile;
+        fuzz::PrefillList(FromFile);
+        FUZZ_CHECK(FromFile.LoadFromXMLFile(Name, DataID) == Loaded);
+        FUZZ_CHECK(fuzz::ListSnapshot(FromFile) == fuzz::ListSnapshot(List));
+    }
+
+    if (!Loaded) {
         FUZZ_CHECK(fuzz::ListSnapshot(List) == Before);
         return 0;
     }

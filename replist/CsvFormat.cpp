@@ -90,7 +90,8 @@ void CsvWriter::AppendField(QByteArray& Out, QStringView Field)
         Out += FDelimiter;
     FLastFieldEmpty = Field.isEmpty();
     const QByteArray Utf8 = Field.toUtf8();
-    bool NeedsQuotes = false;
+    // A leading U+FEFF would read as a byte-order mark at the start of the file.
+    bool NeedsQuotes = Utf8.startsWith("\xEF\xBB\xBF");
     for (const char C : Utf8)
         if (C == FDelimiter || C == '"' || C == '\n' || C == '\r') {
             NeedsQuotes = true;

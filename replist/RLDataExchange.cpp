@@ -5,6 +5,7 @@
 #include "CsvFormat.h"
 #include "HtmlTable.h"
 #include "Progress.h"
+#include "TextColumn.h"
 
 #include <QFile>
 
@@ -60,7 +61,7 @@ int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
         QStringList Names;
         if (IncludeColHeaders && Parser.NextRecord(Fields))
             for (const std::string_view Field : Fields)
-                Names.append(QString::fromUtf8(Field.data(), qsizetype(Field.size())));
+                Names.append(detail::TextFromUtf8(QByteArrayView(Field.data(), qsizetype(Field.size()))));
         int Cols = qMax(1, int(qMin<qsizetype>(Names.size(), MaxFileColumns + 1)));
         int Rows = 0;
         // Line ends bound the record count from above: one resize serves most files.

@@ -248,6 +248,28 @@ private:
 
 } // namespace replist
 
+namespace {
+
+// Hands Piece to the reader. The XML parser decodes all it holds at once, so
+// bytes that are no UTF-8 would fail the list even where they lie after its
+// end (in a later list of the file); such a piece goes in line by line, up to
+// the list's end.
+replist::ReplistXmlReader::TState FeedPiece(replist::ReplistXmlReader& Reader, const QByteArray& Piece)
+{
+    if (QByteArrayView(Piece).isValidUtf8())
+        return Reader.Feed(Piece);
+    auto State = replist::ReplistXmlReader::TState::NeedMore;
+    for (qsizetype Start = 0; Start < Piece.size() && State == replist::ReplistXmlReader::TState::NeedMore;) {
+        const qsizetype LineEnd = Piece.indexOf('\n', Start);
+        const qsizetype End = LineEnd < 0 ? Piece.size() : LineEnd + 1;
+        State = Reader.Feed(Piece.sliced(Start, End - Start));
+        Start = End;
+    }
+    return State;
+}
+
+} // namespace
+
 bool TRLData::ReadList(ReplistSource& Source, const QString& DataID)
 {
     QByteArray Line;
@@ -260,9 +282,9 @@ bool TRLData::ReadList(ReplistSource& Source, const QString& DataID)
         TRLData Fresh;
         replist::ReplistLoader Loader(Fresh);
         replist::ReplistXmlReader Reader([&Loader](const replist::ReplistXmlItem& Item) { return Loader.Take(Item); });
-        auto State = Reader.Feed(Line.mid(Line.toLower().indexOf("<replist")));
+        auto State = FeedPiece(Reader, Line.mid(Line.toLower().indexOf("<replist")));
         while (State == replist::ReplistXmlReader::TState::NeedMore && Source.ReadMore(Line))
-            State = Reader.Feed(Line);
+            State = FeedPiece(Reader, Line);
         if (State != replist::ReplistXmlReader::TState::Finished)
             return false;
         Loader.Finish();

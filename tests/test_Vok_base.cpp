@@ -166,6 +166,8 @@ TEST(ReadLnStream, LineEndsCrLfAndCrLfAndALastLineWithoutTerminator)
         {"Grüße\r\n", {"Grüße"}},
         {QByteArray(4095, 'x') + "\r\nnext", {QString(4095, QLatin1Char('x')), "next"}}, // CR LF across a read chunk
         {QByteArray(10000, 'y'), {QString(10000, QLatin1Char('y'))}},
+        // A byte-order mark opens only the stream; on later lines U+FEFF is text.
+        {"\xEF\xBB\xBFone\n\xEF\xBB\xBFtwo", {"one", QString(QChar(0xFEFF)) + "two"}},
     };
     for (const Case& C : Cases)
         EXPECT_EQ(ReadAllLines(C.Bytes), C.Lines) << C.Bytes.left(40).toStdString();

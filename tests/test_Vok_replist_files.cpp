@@ -226,6 +226,25 @@ TEST_F(ReplistFiles, CellsInAnyRowOrderAreAllKept)
     EXPECT_EQ(D.GetElem(1, 500), QStringLiteral("last"));
 }
 
+TEST_F(ReplistFiles, BytesAfterTheListDoNotMatter)
+{
+    // A later list with bytes that are no UTF-8 (or any junk after the end
+    // tag) must not keep a file from giving the first list, however the
+    // file happens to be read.
+    const QByteArray Data = "<replist vokterra=\"1\" id=\"a\">\n<numcols>1</numcols>\n<numrows>1</numrows>\n"
+                            "<cell c=\"1\" r=\"1\">kept</cell>\n</replist>\n"
+                            "<replist vokterra=\"1\" id=\"b\">\n<comment>\x91\xff broken</comment>\n</replist>\n";
+    WriteFile(Path("junk.xml"), Data);
+    TRLData FromFile, FromStream;
+    ASSERT_TRUE(FromFile.LoadFromXMLFile(Path("junk.xml"), QStringLiteral("a")));
+    EXPECT_EQ(FromFile.GetElem(1, 1), QStringLiteral("kept"));
+    QByteArray Copy = Data;
+    QBuffer In(&Copy);
+    In.open(QIODevice::ReadOnly);
+    ASSERT_TRUE(FromStream.ReadFromXMLStream(In, QStringLiteral("a")));
+    EXPECT_EQ(FromStream.GetElem(1, 1), QStringLiteral("kept"));
+}
+
 TEST_F(ReplistFiles, MalformedListsLeaveTheContainerAsItWas)
 {
     const char* Bad[] = {
