@@ -397,6 +397,18 @@ TEST_F(ReplistFiles, CsvExportAndImportOptions)
     EXPECT_EQ(D.GetCommonHeader(), QStringLiteral("Run 7"));
     EXPECT_EQ(D.ImportCSV(Path("missing.csv"), csvComma, true), -1);
     EXPECT_EQ(D.GetNrOfRows(), 2);
+
+    // A first cell opening with U+FEFF is quoted, so that it does not read
+    // back as the file's byte-order mark; one after the mark stays text.
+    const QString Zwnbsp = QChar(0xFEFF) + QStringLiteral("x");
+    D.SetElem(1, 1, Zwnbsp);
+    EXPECT_EQ(D.ExportCSV(Path("feff.csv"), csvComma, false, false, 1, 1, 1, 1), 1);
+    TRLData Back;
+    EXPECT_EQ(Back.ImportCSV(Path("feff.csv"), csvComma, false), 1);
+    EXPECT_EQ(Back.GetElem(1, 1), Zwnbsp);
+    WriteFile(Path("bom.csv"), "\xEF\xBB\xBF\xEF\xBB\xBFx,y\n");
+    EXPECT_EQ(Back.ImportCSV(Path("bom.csv"), csvComma, false), 1);
+    EXPECT_EQ(Back.GetElem(1, 1), Zwnbsp);
 }
 
 TEST_F(ReplistFiles, LinesGoIntoOneColumnAndRowsGrow)
