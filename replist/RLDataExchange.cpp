@@ -148,6 +148,8 @@ int TRLData::LoadLinesFromFile(int Column, int FirstRow, const QString& FName)
     if (!ReadWholeFile(FName, Data))
         return -1;
     const QStringList Lines = TextLines(Data);
+    if (Lines.isEmpty())
+        return 0; // nothing to put in: no rows either
     FirstRow = qMax(FirstRow, 1);
     const qint64 LastRow = qint64(FirstRow) + Lines.size() - 1;
     try {

@@ -426,6 +426,10 @@ TEST_F(ReplistFiles, LinesGoIntoOneColumnAndRowsGrow)
     EXPECT_EQ(D.GetElem(2, 5), QStringLiteral("four"));
     EXPECT_EQ(D.LoadLinesFromFile(3, 1, Path("lines.txt")), 0);
     EXPECT_EQ(D.LoadLinesFromFile(1, 1, Path("missing.txt")), -1);
+    // A file without lines adds no rows, wherever it was to go.
+    WriteFile(Path("bom-only.txt"), "\xEF\xBB\xBF");
+    EXPECT_EQ(D.LoadLinesFromFile(1, 9, Path("bom-only.txt")), 0);
+    EXPECT_EQ(D.GetNrOfRows(), 5);
 }
 
 TEST_F(ReplistFiles, HtmlExportEscapesAfterTheHandlerAndFollowsTheSelection)
