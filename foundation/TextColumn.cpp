@@ -53,7 +53,8 @@ QString TextFromUtf8(QByteArrayView Utf8)
 {
     if (!Utf8.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(Utf8);
-    QStringDecoder Decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder Decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     return Decoder.decode(Utf8);
 }
 

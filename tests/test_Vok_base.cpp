@@ -168,6 +168,8 @@ TEST(ReadLnStream, LineEndsCrLfAndCrLfAndALastLineWithoutTerminator)
         {QByteArray(10000, 'y'), {QString(10000, QLatin1Char('y'))}},
         // A byte-order mark opens only the stream; on later lines U+FEFF is text.
         {"\xEF\xBB\xBFone\n\xEF\xBB\xBFtwo", {"one", QString(QChar(0xFEFF)) + "two"}},
+        // ... and a broken sequence after it is replaced, not dropped.
+        {"one\n\xEF\xBB\xBFx\xE2\x82", {"one", QChar(0xFEFF) + QString::fromUtf8("x\xE2\x82")}},
     };
     for (const Case& C : Cases)
         EXPECT_EQ(ReadAllLines(C.Bytes), C.Lines) << C.Bytes.left(40).toStdString();
