@@ -30,7 +30,7 @@ QStringList TextLines(const QByteArray& Data)
 {
     const QByteArrayView Bytes = QByteArrayView(Data).startsWith("\xEF\xBB\xBF") ? QByteArrayView(Data).sliced(3)
                                                                                   : QByteArrayView(Data);
-    const QString Text = QString::fromUtf8(Bytes);
+    const QString Text = detail::TextFromUtf8(Bytes); // a second U+FEFF is text
     QStringList Lines;
     qsizetype Start = 0;
     for (qsizetype I = 0; I < Text.size(); ++I) {

@@ -430,6 +430,10 @@ TEST_F(ReplistFiles, LinesGoIntoOneColumnAndRowsGrow)
     WriteFile(Path("bom-only.txt"), "\xEF\xBB\xBF");
     EXPECT_EQ(D.LoadLinesFromFile(1, 9, Path("bom-only.txt")), 0);
     EXPECT_EQ(D.GetNrOfRows(), 5);
+    // Only the first U+FEFF of a file is its byte-order mark.
+    WriteFile(Path("two-marks.txt"), "\xEF\xBB\xBF\xEF\xBB\xBFx");
+    EXPECT_EQ(D.LoadLinesFromFile(1, 1, Path("two-marks.txt")), 1);
+    EXPECT_EQ(D.GetElem(1, 1), QChar(0xFEFF) + QStringLiteral("x"));
 }
 
 TEST_F(ReplistFiles, HtmlExportEscapesAfterTheHandlerAndFollowsTheSelection)
