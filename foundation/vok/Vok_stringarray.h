@@ -76,8 +76,9 @@ public:
     // writers that put them out as they are; valid until the array changes.
     std::string_view GetStringUtf8(int ACol, int ARow) const;
     void SetString(int ACol, int ARow, const QString& Value);
-    // SetString(ACol, ARow, QString::fromUtf8(Utf8)) without the detour
-    // through UTF-16, for readers that hold their input as UTF-8.
+    // SetString with the text of the UTF-8 bytes (invalid bytes replaced, a
+    // leading U+FEFF kept as text) without the detour through UTF-16, for
+    // readers that hold their input as UTF-8.
     void SetStringUtf8(int ACol, int ARow, std::string_view Utf8);
 
     // Inserts an empty column before ACol (0..GetNrOfColumns() + 1).
