@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <tuple>
 
 namespace vok {
 
@@ -174,35 +175,16 @@ std::vector<OutlinePixel> OutlinePixels(const QList<TPoint>& Corners, TPenStyle 
     std::vector<OutlinePixel> Walked;
     WalkOutline(Corners, Style, Limit,
         [&](int X, int Y, bool On) { Walked.push_back({Y, X, On, qsizetype(Walked.size())}); });
-    if (Walked.empty())
-        return Walked;
-    // Bucket sort by row (rows are few), then each row by column and walk.
-    const auto [Lowest, Highest] = std::minmax_element(
-        Walked.begin(), Walked.end(), [](const OutlinePixel& A, const OutlinePixel& B) { return A.Y < B.Y; });
-    const int Top = Lowest->Y;
-    std::vector<size_t> RowStart(size_t(Highest->Y - Top) + 2, 0);
-    for (const OutlinePixel& P : Walked)
-        ++RowStart[size_t(P.Y - Top) + 1];
-    for (size_t I = 1; I < RowStart.size(); ++I)
-        RowStart[I] += RowStart[I - 1];
-    std::vector<OutlinePixel> Pixels(Walked.size());
-    std::vector<size_t> Fill(RowStart.begin(), RowStart.end() - 1);
-    for (const OutlinePixel& P : Walked)
-        Pixels[Fill[size_t(P.Y - Top)]++] = P;
+    std::sort(Walked.begin(), Walked.end(), [](const OutlinePixel& A, const OutlinePixel& B) {
+        return std::tie(A.Y, A.X, A.Order) < std::tie(B.Y, B.X, B.Order);
+    });
     std::vector<OutlinePixel> Unique;
-    Unique.reserve(Pixels.size());
-    for (size_t R = 0; R + 1 < RowStart.size(); ++R) {
-        const auto First = Pixels.begin() + qsizetype(RowStart[R]);
-        const auto Last = Pixels.begin() + qsizetype(RowStart[R + 1]);
-        std::sort(First, Last, [](const OutlinePixel& A, const OutlinePixel& B) {
-            return A.X != B.X ? A.X < B.X : A.Order < B.Order;
-        });
-        for (auto P = First; P != Last; ++P) {
-            if (!Unique.empty() && Unique.back().Y == P->Y && Unique.back().X == P->X)
-                Unique.back() = *P;
-            else
-                Unique.push_back(*P);
-        }
+    Unique.reserve(Walked.size());
+    for (const OutlinePixel& P : Walked) {
+        if (!Unique.empty() && Unique.back().Y == P.Y && Unique.back().X == P.X)
+            Unique.back() = P;
+        else
+            Unique.push_back(P);
     }
     return Unique;
 }
