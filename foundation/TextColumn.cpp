@@ -1,6 +1,5 @@
 #include "TextColumn.h"
-
-#include <QStringDecoder>
+#include "Utf8Text.h"
 
 #include <vok/Vok_basetypes.h>
 
@@ -47,15 +46,6 @@ std::string_view TextColumn::View(std::size_t Row) const
         return {reinterpret_cast<const char*>(P + 1), P[0]};
     const std::size_t Length = (std::size_t(P[0] & 0x7F) << 8) | P[1];
     return {reinterpret_cast<const char*>(P + 2), Length};
-}
-
-QString TextFromUtf8(QByteArrayView Utf8)
-{
-    if (!Utf8.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(Utf8);
-    QStringDecoder Decoder(QStringConverter::Utf8,
-                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
-    return Decoder.decode(Utf8);
 }
 
 QString TextColumn::Get(std::size_t Row) const

@@ -13,10 +13,6 @@
 
 namespace vok::detail {
 
-// The text of UTF-8 bytes, keeping a leading U+FEFF: QString::fromUtf8 takes
-// it for a byte-order mark and drops it, but in a cell it is text.
-QString TextFromUtf8(QByteArrayView Utf8);
-
 class TextColumn
 {
 public:

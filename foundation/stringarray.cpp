@@ -3,6 +3,7 @@
 
 #include "NaturalSortKey.h"
 #include "TextColumn.h"
+#include "Utf8Text.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,14 +1,28 @@
 #include <vok/Vok_strings.h>
 
-#include "TextColumn.h"
+#include "Utf8Text.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cmath>
 
 namespace vok {
+
+namespace detail {
+
+QString TextFromUtf8(QByteArrayView Utf8)
+{
+    if (!Utf8.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(Utf8);
+    QStringDecoder Decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    return Decoder.decode(Utf8);
+}
+
+} // namespace detail
 
 QString ShortString(const QString& S, int MaxLength)
 {

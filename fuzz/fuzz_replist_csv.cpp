@@ -11,7 +11,7 @@
 #include "ReplistFuzz.h"
 
 #include "CsvFormat.h"
-#include "TextColumn.h"
+#include "Utf8Text.h"
 
 #include <vok/Vok_strings.h>
 

@@ -5,7 +5,7 @@
 #include "CsvFormat.h"
 #include "HtmlTable.h"
 #include "Progress.h"
-#include "TextColumn.h"
+#include "Utf8Text.h"
 
 #include <QFile>
 
