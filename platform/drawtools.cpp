@@ -207,20 +207,13 @@ void TFont::Assign(QObject* Source)
     const auto* Other = qobject_cast<const TFont*>(Source);
     if (!Other)
         CannotAssign(Source, "TFont");
-    if (FName == Other->FName && FHeight == Other->FHeight && FStyle == Other->FStyle && FColor == Other->FColor
-        && FEscapement == Other->FEscapement && FOrientation == Other->FOrientation && FQuality == Other->FQuality) {
+    if (Settings() == Other->Settings()) {
         // Nothing differs: the caches stay valid.
         if (OnChange)
             OnChange(this);
         return;
     }
-    FName = Other->FName;
-    FHeight = Other->FHeight;
-    FStyle = Other->FStyle;
-    FColor = Other->FColor;
-    FEscapement = Other->FEscapement;
-    FOrientation = Other->FOrientation;
-    FQuality = Other->FQuality;
+    Settings() = Other->Settings();
     Changed();
 }
 

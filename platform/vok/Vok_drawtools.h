@@ -10,11 +10,12 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
-#include <QStaticText>
 #include <QObject>
+#include <QStaticText>
 #include <QString>
 
 #include <optional>
+#include <tuple>
 
 namespace vok {
 
@@ -143,6 +144,9 @@ public:
 
 private:
     void Changed();
+    // Every setting, for comparing and copying them as one.
+    auto Settings() { return std::tie(FName, FHeight, FStyle, FColor, FEscapement, FOrientation, FQuality); }
+    auto Settings() const { return std::tie(FName, FHeight, FStyle, FColor, FEscapement, FOrientation, FQuality); }
 
     QString FName;
     int FHeight = -11;
