@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QWidget>
 
 #include <algorithm>
 #include <array>
@@ -487,6 +488,10 @@ void TCanvas::SetImage(QImage* Image)
     Ready();
 }
 
+QWidget* TCanvas::GetPaletteSource() const { return FPaletteSource; }
+
+void TCanvas::SetPaletteSource(QWidget* Value) { FPaletteSource = Value; }
+
 bool TCanvas::Ready()
 {
     if (!FImage || FImage->isNull())
@@ -527,6 +532,7 @@ void TCanvas::Changed()
 {
     if (OnChange)
         OnChange(this);
+    Q_EMIT changed();
 }
 
 void TCanvas::SetPenPos(TPoint Value)
@@ -544,6 +550,7 @@ void TCanvas::MoveTo(int X, int Y)
 
 void TCanvas::LineTo(int X, int Y)
 {
+    const TPaletteScope Palette(FPaletteSource);
     const TPoint From = FPenPos;
     const TPoint To = raster::Clamped({X, Y});
     FPenPos = To;
@@ -586,6 +593,7 @@ void TCanvas::LineTo(int X, int Y)
 
 void TCanvas::Polyline(const QList<TPoint>& Points)
 {
+    const TPaletteScope Palette(FPaletteSource);
     if (Points.isEmpty())
         return;
     const TPoint Saved = FPenPos;
@@ -646,6 +654,7 @@ void PaintPolygonRows(const PixelTarget& Target, const TPen& Pen, const TBrush& 
 
 void TCanvas::Polygon(const QList<TPoint>& Corners)
 {
+    const TPaletteScope Palette(FPaletteSource);
     if (Corners.isEmpty() || !Ready())
         return;
     const QList<TPoint> Points = ClampedPoints(Corners);
@@ -674,6 +683,7 @@ void TCanvas::Polygon(const QList<TPoint>& Corners)
 
 void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
 {
+    const TPaletteScope Palette(FPaletteSource);
     if (!Ready())
         return;
     const TRect Box = Normalized(X1, Y1, X2, Y2);
@@ -717,6 +727,7 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
 
 void TCanvas::FillRect(TRect R)
 {
+    const TPaletteScope Palette(FPaletteSource);
     R = Clamped(R);
     if (!Ready() || FBrush->GetStyle() != bsSolid || R.IsEmpty())
         return;
@@ -726,6 +737,7 @@ void TCanvas::FillRect(TRect R)
 
 void TCanvas::FrameRect(TRect R)
 {
+    const TPaletteScope Palette(FPaletteSource);
     R = Clamped(R);
     if (!Ready() || FBrush->GetStyle() != bsSolid || R.IsEmpty())
         return;
@@ -742,12 +754,14 @@ void TCanvas::FrameRect(TRect R)
 
 void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 {
+    const TPaletteScope Palette(FPaletteSource);
     if (Ready() && PaintEllipticFigure(*FImage, GetClipRect(), *FPen, *FBrush, Normalized(X1, Y1, X2, Y2), nullptr))
         Changed();
 }
 
 void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
 {
+    const TPaletteScope Palette(FPaletteSource);
     const TRect Box = Normalized(X1, Y1, X2, Y2);
     if (!Ready() || Box.IsEmpty() || FPen->GetStyle() == psClear)
         return;
@@ -781,6 +795,7 @@ void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
 
 void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
 {
+    const TPaletteScope Palette(FPaletteSource);
     const TRect Box = Normalized(X1, Y1, X2, Y2);
     const raster::Sweep Part(Box, X3, Y3, X4, Y4);
     if (Ready() && PaintEllipticFigure(*FImage, GetClipRect(), *FPen, *FBrush, Box, &Part))
@@ -817,6 +832,7 @@ void PaintText(QImage& Image, const TRect& Clip, const TFont& Font, int X, int Y
 
 void TCanvas::TextOut(int X, int Y, const QString& Text)
 {
+    const TPaletteScope Palette(FPaletteSource);
     const int W = TextWidth(Text);
     const double Angle = FFont->GetEscapement() / 10.0 * std::numbers::pi / 180.0;
     FPenPos = {X + Round(W * std::cos(Angle)), Y - Round(W * std::sin(Angle))};
@@ -829,6 +845,7 @@ void TCanvas::TextOut(int X, int Y, const QString& Text)
 
 void TCanvas::TextRect(TRect R, int X, int Y, const QString& Text)
 {
+    const TPaletteScope Palette(FPaletteSource);
     if (!Ready())
         return;
     const TRect Clip = Intersect(R, GetClipRect());
@@ -958,6 +975,7 @@ void TCanvas::CopyImageRect(TRect Dest, const QImage& Source, TRect SourceRect)
 
 void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle)
 {
+    const TPaletteScope Palette(FPaletteSource);
     if (!Ready() || FBrush->GetStyle() != bsSolid)
         return;
     const TRect Clip = GetClipRect();
@@ -1018,6 +1036,7 @@ TColor TCanvas::GetPixel(int X, int Y) const
 
 void TCanvas::SetPixel(int X, int Y, TColor Color)
 {
+    const TPaletteScope Palette(FPaletteSource);
     if (!Ready() || !GetClipRect().Contains({X, Y}))
         return;
     PixelTarget(*FImage, GetClipRect()).Plot(X, Y, ColorToPixel(Color), pmCopy);

@@ -4,6 +4,9 @@
 #include <vok/Vok_menus.h>
 #include <vok/Vok_syscolors.h>
 
+#include "accessibility.h"
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QResizeEvent>
@@ -36,6 +39,10 @@ TControlCore::~TControlCore() { FFont->OnChange = nullptr; }
 void TControlCore::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     FWidget->setGeometry(ALeft, ATop, std::max(0, AWidth), std::max(0, AHeight));
+    if (FBoundsSize != FWidget->size()) {
+        FBoundsSize = FWidget->size();
+        FWidget->updateGeometry();
+    }
     // Qt holds the resize of a hidden widget back until it is shown; the
     // classic control is resized (OnResize, a new picture size) at once.
     if (FWidget->testAttribute(Qt::WA_PendingResizeEvent)) {
@@ -57,11 +64,15 @@ bool TControlCore::GetEnabled() const { return !FWidget->testAttribute(Qt::WA_Fo
 
 void TControlCore::SetEnabled(bool Value)
 {
-    if (GetEnabled() == Value)
-        return;
+    // Qt sends EnabledChange (EnabledChanged()) when the effective state changes.
     FWidget->setEnabled(Value);
-    Invalidate();
 }
+
+void TControlCore::EnabledChanged() { Invalidate(); }
+
+void TControlCore::PaletteChanged() { Invalidate(); }
+
+TColor TControlCore::ResolveColor(TColor Color) const { return ColorToRGB(Color, FWidget->palette()); }
 
 TColor TControlCore::GetColor() const { return FParentColor ? ParentColorValue() : FColor; }
 
@@ -93,9 +104,13 @@ void TControlCore::ColorChanged() { Invalidate(); }
 
 void TControlCore::ApplyColorToPalette(QPalette::ColorRole Role)
 {
+    FColorRole = Role;
+    // Not through the own palette, which holds the color set last time.
+    const QWidget* Parent = FWidget->parentWidget();
+    const QPalette Source = Parent ? Parent->palette() : QApplication::palette(FWidget);
     QPalette Palette = FWidget->palette();
-    Palette.setColor(Role, ColorToQColor(GetColor()));
-    FWidget->setPalette(Palette);
+    Palette.setColor(Role, ColorToQColor(ColorToRGB(GetColor(), Source)));
+    FWidget->setPalette(Palette); // the same palette again sends no change
 }
 
 void TControlCore::SetParentFont(bool Value)
@@ -123,6 +138,73 @@ void TControlCore::DispatchFontChange()
 }
 
 void TControlCore::FontChanged() { Invalidate(); }
+
+void TControlCore::DispatchChange(const QEvent& Event)
+{
+    switch (Event.type()) {
+    case QEvent::EnabledChange:
+        EnabledChanged();
+        break;
+    case QEvent::PaletteChange:
+        if (FColorRole != QPalette::NoRole)
+            ApplyColorToPalette(FColorRole);
+        PaletteChanged();
+        break;
+    case QEvent::FontChange:
+        DispatchFontChange();
+        // Text metrics are in most size hints.
+        FWidget->updateGeometry();
+        break;
+    default:
+        break;
+    }
+}
+
+QAccessible::Role TControlCore::AccessibleRole() const { return QAccessible::Client; }
+
+QString TControlCore::AccessibleName() const
+{
+    const QString Name = FWidget->accessibleName();
+    return Name.isEmpty() ? FHint : Name;
+}
+
+QString TControlCore::CaptionedAccessibleName(const QString& Caption) const
+{
+    if (!FWidget->accessibleName().isEmpty() || Caption.isEmpty())
+        return TControlCore::AccessibleName();
+    return Caption;
+}
+
+QString TControlCore::AccessibleValueText() const { return QString(); }
+
+bool TControlCore::AccessibleValue(double&, double&, double&) const { return false; }
+
+void TControlCore::AccessibleState(QAccessible::State&) const {}
+
+void TControlCore::NotifyAccessibleValueChanged()
+{
+    if (!QAccessible::isActive())
+        return;
+    double Value = 0, Minimum = 0, Maximum = 0;
+    QAccessibleValueChangeEvent Event(FWidget, AccessibleValue(Value, Minimum, Maximum) ? QVariant(Value) : QVariant(AccessibleValueText()));
+    QAccessible::updateAccessibility(&Event);
+}
+
+void TControlCore::NotifyAccessibleStateChanged()
+{
+    if (!QAccessible::isActive())
+        return;
+    // Which states changed is not tracked: the ones a control adds may all have.
+    QAccessible::State Changed;
+    Changed.checked = true;
+    Changed.readOnly = true;
+    Changed.pressed = true;
+    Changed.expanded = true;
+    Changed.collapsed = true;
+    Changed.selected = true;
+    QAccessibleStateChangeEvent Event(FWidget, Changed);
+    QAccessible::updateAccessibility(&Event);
+}
 
 void TControlCore::SetHint(const QString& Value)
 {
@@ -402,6 +484,8 @@ TControl::TControl(QWidget* AOwner)
     : TControlOn<QWidget>(AOwner)
     , FCanvas(new TCanvas(&FPicture, this))
 {
+    InstallControlAccessibility();
+    FCanvas->SetPaletteSource(this);
     FCanvas->SetFont(GetFont());
     FCanvas->OnChange = [this](QObject*) { update(); };
 }
@@ -409,6 +493,52 @@ TControl::TControl(QWidget* AOwner)
 TControl::~TControl() { FCanvas->OnChange = nullptr; }
 
 void TControl::Paint() { EraseBackground(); }
+
+void TControl::Click()
+{
+    TControlOn<QWidget>::Click();
+    Q_EMIT clicked();
+}
+
+void TControl::DblClick()
+{
+    TControlOn<QWidget>::DblClick();
+    Q_EMIT doubleClicked();
+}
+
+void TControl::DoEnter()
+{
+    TControlOn<QWidget>::DoEnter();
+    Q_EMIT entered();
+}
+
+void TControl::DoExit()
+{
+    TControlOn<QWidget>::DoExit();
+    Q_EMIT exited();
+}
+
+void TControl::Resize()
+{
+    TControlOn<QWidget>::Resize();
+    Q_EMIT resized();
+}
+
+void TControl::MouseEnter()
+{
+    TControlOn<QWidget>::MouseEnter();
+    Q_EMIT mouseEntered();
+}
+
+void TControl::MouseLeave()
+{
+    TControlOn<QWidget>::MouseLeave();
+    Q_EMIT mouseLeft();
+}
+
+QSize TControl::sizeHint() const { return BoundsSize(); }
+
+QSize TControl::minimumSizeHint() const { return sizeHint(); }
 
 void TControl::EraseBackground()
 {

@@ -32,6 +32,7 @@ void TPen::Changed()
 {
     if (OnChange)
         OnChange(this);
+    Q_EMIT changed();
 }
 
 void TPen::SetColor(TColor Value)
@@ -90,6 +91,7 @@ void TBrush::Changed()
 {
     if (OnChange)
         OnChange(this);
+    Q_EMIT changed();
 }
 
 void TBrush::SetColor(TColor Value)
@@ -134,6 +136,7 @@ void TFont::Changed()
     FLayouts.clear();
     if (OnChange)
         OnChange(this);
+    Q_EMIT changed();
 }
 
 void TFont::SetName(const QString& Value)
@@ -211,6 +214,7 @@ void TFont::Assign(QObject* Source)
         // Nothing differs: the caches stay valid.
         if (OnChange)
             OnChange(this);
+        Q_EMIT changed();
         return;
     }
     Settings() = Other->Settings();

@@ -113,6 +113,7 @@ TDateTimePicker::TDateTimePicker(QWidget* AOwner)
     connect(this, &QDateTimeEdit::dateTimeChanged, this, [this] {
         if (OnChange)
             OnChange(this);
+        Q_EMIT changed();
     });
 }
 

@@ -43,6 +43,7 @@ TCustomGrid::TCustomGrid(QWidget* AOwner)
 {
     SetColor(clWindow);
     setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     for (QScrollBar* Bar : {FHorzBar, FVertBar}) {
         Bar->hide();
         Bar->setFocusPolicy(Qt::NoFocus);
@@ -50,6 +51,7 @@ TCustomGrid::TCustomGrid(QWidget* AOwner)
     }
     UpdateLineWidths();
     LayoutChanged();
+    SetBounds(0, 0, 320, 120);
 }
 
 TCustomGrid::~TCustomGrid() = default;
@@ -99,7 +101,7 @@ void TCustomGrid::CellCountsChanged()
         return TGridCoord{std::clamp(P.X, GetFixedCols(), GetColCount() - 1),
                           std::clamp(P.Y, GetFixedRows(), GetRowCount() - 1)};
     };
-    FCurrent = Inside(FCurrent);
+    SetCurrent(Inside(FCurrent));
     FAnchor = Inside(FAnchor);
     LayoutChanged();
 }
@@ -235,9 +237,23 @@ TGridRect TCustomGrid::GetSelection() const
 void TCustomGrid::SetSelection(TGridRect Value)
 {
     FAnchor = {Value.Left, Value.Top};
-    FCurrent = {Value.Right, Value.Bottom};
+    SetCurrent({Value.Right, Value.Bottom});
     Invalidate();
 }
+
+void TCustomGrid::SetCurrent(TGridCoord Value)
+{
+    const TGridCoord Old = FCurrent;
+    FCurrent = Value;
+    if (Value.X != Old.X)
+        Q_EMIT colChanged(Value.X);
+    if (Value.Y != Old.Y)
+        Q_EMIT rowChanged(Value.Y);
+}
+
+QSize TCustomGrid::minimumSizeHint() const { return sizeHint() / 2; }
+
+QAccessible::Role TCustomGrid::AccessibleRole() const { return QAccessible::Table; }
 
 void TCustomGrid::SetTopRow(int Value)
 {
@@ -272,7 +288,7 @@ bool TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show)
         else
             HideEditor();
     }
-    FCurrent = Cell;
+    SetCurrent(Cell);
     if (MoveAnchor || !(FOptions & goRangeSelect))
         FAnchor = Cell;
     if (Show) {
@@ -799,6 +815,7 @@ void TCustomDrawGrid::TopLeftChanged()
     TCustomGrid::TopLeftChanged();
     if (OnTopLeftChanged)
         OnTopLeftChanged(this);
+    Q_EMIT topLeftChanged();
 }
 
 QString TCustomDrawGrid::GetEditText(int ACol, int ARow)
@@ -813,6 +830,7 @@ void TCustomDrawGrid::SetEditText(int ACol, int ARow, const QString& Value)
 {
     if (OnSetEditText)
         OnSetEditText(this, ACol, ARow, Value);
+    Q_EMIT editTextSet(ACol, ARow, Value);
 }
 
 TDrawGrid::TDrawGrid(QWidget* AOwner)

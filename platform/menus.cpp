@@ -67,6 +67,7 @@ void TMenuItem::Click()
 {
     if (OnClick)
         OnClick(this);
+    Q_EMIT clicked();
 }
 
 void TMenuItem::AddTo(QMenu* Menu)
@@ -108,6 +109,7 @@ void TPopupMenu::Popup(int X, int Y)
 {
     if (OnPopup)
         OnPopup(this);
+    Q_EMIT poppedUp();
     FMenu = std::make_unique<QMenu>();
     for (int I = 0; I < FItems->GetCount(); ++I)
         FItems->GetItem(I)->AddTo(FMenu.get());

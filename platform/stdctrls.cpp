@@ -57,6 +57,7 @@ void TCustomEdit::Change()
 {
     if (OnChange)
         OnChange(this);
+    Q_EMIT changed();
 }
 
 void TCustomEdit::ColorChanged() { ApplyColorToPalette(QPalette::Base); }
@@ -167,6 +168,10 @@ void TCustomLabel::AdjustBounds()
     SetBounds(NewLeft, GetTop(), R.Width(), R.Height());
 }
 
+QAccessible::Role TCustomLabel::AccessibleRole() const { return QAccessible::StaticText; }
+
+QString TCustomLabel::AccessibleName() const { return CaptionedAccessibleName(FCaption); }
+
 void TCustomLabel::Paint()
 {
     TCanvas* C = GetCanvas();
@@ -214,7 +219,7 @@ void TCustomLabel::DoDrawText(TRect& Rect, int Flags)
             LineY += LineHeight;
         }
     };
-    if (GetEnabled()) {
+    if (isEnabled()) {
         DrawLines(0, 0, GetFont()->GetColor());
     } else {
         DrawLines(1, 1, clBtnHighlight);
@@ -296,6 +301,10 @@ void TCustomPanel::SetShowCaption(bool Value)
     Invalidate();
 }
 
+QAccessible::Role TCustomPanel::AccessibleRole() const { return QAccessible::Pane; }
+
+QString TCustomPanel::AccessibleName() const { return CaptionedAccessibleName(FCaption); }
+
 void TCustomPanel::Paint()
 {
     TCanvas* C = GetCanvas();
@@ -335,6 +344,17 @@ TSpeedButton::TSpeedButton(QWidget* AOwner)
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     SetBounds(0, 0, 23, 22);
     FGlyph->GetCanvas()->OnChange = [this](QObject*) { UpdateGlyph(); };
+    for (auto Signal : {&QAbstractButton::pressed, &QAbstractButton::released})
+        connect(this, Signal, this, [this] { NotifyDown(); });
+    connect(this, &QAbstractButton::toggled, this, [this] { NotifyDown(); });
+}
+
+void TSpeedButton::NotifyDown()
+{
+    if (GetDown() == FNotifiedDown)
+        return;
+    FNotifiedDown = GetDown();
+    Q_EMIT downChanged(FNotifiedDown);
 }
 
 void TSpeedButton::UpdateGlyph()
@@ -353,7 +373,8 @@ void TSpeedButton::SetGroupIndex(int Value)
 void TSpeedButton::SetDown(bool Value)
 {
     if (FGroupIndex == 0) {
-        setDown(Value);
+        setDown(Value); // no signal of QAbstractButton tells this one
+        NotifyDown();
         return;
     }
     if (!Value && !FAllowAllUp)
@@ -409,6 +430,7 @@ TCustomComboBox::TCustomComboBox(QWidget* AOwner)
     : TControlOn<QComboBox>(AOwner)
     , FItemCanvas(new TCanvas(&FItemPicture, this))
 {
+    FItemCanvas->SetPaletteSource(this);
     SetBounds(0, 0, 145, 21);
     SetColor(clWindow);
     setEditable(true);
@@ -424,6 +446,8 @@ TCustomComboBox::TCustomComboBox(QWidget* AOwner)
         if (isEditable())
             UserChanged();
     });
+    connect(this, &QComboBox::currentIndexChanged, this, &TCustomComboBox::itemIndexChanged);
+    connect(this, &QComboBox::currentTextChanged, this, &TCustomComboBox::textChanged);
 }
 
 void TCustomComboBox::SetStyle(TComboBoxStyle Value)
@@ -503,12 +527,14 @@ void TCustomComboBox::DropDown()
 {
     if (OnDropDown)
         OnDropDown(this);
+    Q_EMIT droppedDown();
 }
 
 void TCustomComboBox::Change()
 {
     if (OnChange)
         OnChange(this);
+    Q_EMIT changed();
 }
 
 void TCustomComboBox::showPopup()
@@ -533,7 +559,7 @@ void TCustomComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State)
 QImage TCustomComboBox::RenderItem(int Index, int Width, TOwnerDrawState State)
 {
     FItemPicture = QImage(std::max(1, Width), FItemHeight, QImage::Format_ARGB32_Premultiplied);
-    FItemPicture.fill(ColorToQColor(GetColor()));
+    FItemPicture.fill(ColorToQColor(ResolveColor(GetColor())));
     FItemCanvas->SetImage(&FItemPicture);
     FItemCanvas->SetFont(GetFont());
     FItemCanvas->GetBrush()->SetStyle(bsSolid);

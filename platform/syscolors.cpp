@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QWidget>
 
 #include <array>
 
@@ -70,17 +71,40 @@ constexpr std::array<SystemRole, 31> SystemRoles = {{
     {QPalette::Active, QPalette::Window},               // 30 menu bar
 }};
 
+// The widget whose palette the innermost TPaletteScope of this thread set.
+thread_local const QWidget* ScopeWidget = nullptr;
+
 } // namespace
 
-TColor ColorToRGB(TColor Color)
+TColor ColorToRGB(TColor Color, const QPalette& Palette)
 {
     if (!IsSystemColor(Color))
         return Color & 0x00FFFFFFu;
     const quint32 Index = Color & 0x00FFFFFFu;
     if (Index >= SystemRoles.size() || SystemRoles[Index].Role == QPalette::NoRole)
         return clBlack;
-    const QPalette Palette = QGuiApplication::palette();
     return QColorToColor(Palette.color(SystemRoles[Index].Group, SystemRoles[Index].Role));
+}
+
+TColor ColorToRGB(TColor Color)
+{
+    if (!IsSystemColor(Color))
+        return Color & 0x00FFFFFFu;
+    return ColorToRGB(Color, ScopeWidget ? ScopeWidget->palette() : QGuiApplication::palette());
+}
+
+TPaletteScope::TPaletteScope(const QWidget* Widget)
+    : FPrevious(ScopeWidget)
+    , FActive(Widget != nullptr)
+{
+    if (FActive)
+        ScopeWidget = Widget;
+}
+
+TPaletteScope::~TPaletteScope()
+{
+    if (FActive)
+        ScopeWidget = FPrevious;
 }
 
 QString ColorToString(TColor Color)

@@ -190,6 +190,7 @@ void TCustomTreeView::Change(TTreeNode* Node)
 {
     if (OnChange)
         OnChange(this, Node);
+    Q_EMIT changed(Node);
 }
 
 void TCustomTreeView::ExpandNode(TTreeNode* Node)

@@ -1,9 +1,14 @@
 #include <vok/Vok_platform.h>
 
+#include "LayoutTest.h"
+
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -714,4 +719,209 @@ TEST(ControlFont, OwnFontOrTheParents)
     C->SetParentFont(true);
     EXPECT_EQ(C->GetFont()->GetSize(), 7);
     EXPECT_FALSE(C->GetFont()->GetStyle() & fsBold);
+}
+
+// ---------------------------------------------------------------- Qt citizenship
+
+namespace {
+// A canvas control with a value, a check state and a count of the platform's
+// change notifications; it paints clBtnFace while enabled, clGrayText else.
+class TGaugeProbe : public TCustomControl
+{
+public:
+    explicit TGaugeProbe(QWidget* AOwner = nullptr)
+        : TCustomControl(AOwner)
+    {
+        SetBounds(0, 0, 80, 30);
+    }
+    void Paint() override
+    {
+        GetCanvas()->GetBrush()->SetColor(isEnabled() ? clBtnFace : clGrayText);
+        GetCanvas()->FillRect(GetClientRect());
+    }
+    void EnabledChanged() override
+    {
+        ++EnabledChanges;
+        TCustomControl::EnabledChanged();
+    }
+    void PaletteChanged() override
+    {
+        ++PaletteChanges;
+        TCustomControl::PaletteChanged();
+    }
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Dial; }
+    bool AccessibleValue(double& V, double& Lo, double& Hi) const override
+    {
+        V = Value, Lo = -10, Hi = 10;
+        return true;
+    }
+    void AccessibleState(QAccessible::State& State) const override
+    {
+        State.checkable = true;
+        State.checked = Checked;
+    }
+    double Value = 2.5;
+    bool Checked = false;
+    int EnabledChanges = 0;
+    int PaletteChanges = 0;
+};
+
+QColor PaintedColor(TControl& C)
+{
+    C.Update();
+    return C.GetPicture().pixelColor(1, 1);
+}
+} // namespace
+
+TEST(ControlCitizenship, SizeHintIsTheBoundsSizeAndLayoutsHonourIt)
+{
+    auto* C = new TGaugeProbe;
+    EXPECT_EQ(C->sizeHint(), QSize(80, 30));
+    EXPECT_EQ(C->minimumSizeHint(), QSize(80, 30));
+    C->SetWidth(90); // the classic size is the hint
+    EXPECT_EQ(C->sizeHint(), QSize(90, 30));
+    const auto Form = vok::test::ShowBesideLineEdit(C);
+    EXPECT_GE(C->width(), 90);
+    EXPECT_GE(C->height(), 30);
+    EXPECT_EQ(PaintedColor(*C), QApplication::palette().color(QPalette::Button));
+}
+
+TEST(ControlCitizenship, EnabledIsQtsStateAndADisabledParentCounts)
+{
+    QWidget Form;
+    auto* C = new TGaugeProbe(&Form);
+    const QColor Face = QApplication::palette().color(QPalette::Button);
+    const QColor Gray = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+    EXPECT_EQ(PaintedColor(*C), Face);
+
+    Form.setEnabled(false); // through the parent: own flag stays, picture greys
+    EXPECT_FALSE(C->isEnabled());
+    EXPECT_TRUE(C->GetEnabled());
+    EXPECT_EQ(C->EnabledChanges, 1);
+    EXPECT_TRUE(C->PaintPending());
+    EXPECT_EQ(PaintedColor(*C), Gray);
+    EXPECT_FALSE(C->CanFocus());
+
+    C->SetEnabled(false); // no effective change while the parent is disabled
+    EXPECT_EQ(C->EnabledChanges, 1);
+    Form.setEnabled(true);
+    EXPECT_FALSE(C->isEnabled());
+    EXPECT_FALSE(C->GetEnabled());
+
+    C->setEnabled(true); // Qt's switch is the classic one
+    EXPECT_TRUE(C->GetEnabled());
+    EXPECT_EQ(C->EnabledChanges, 2);
+    EXPECT_EQ(PaintedColor(*C), Face);
+}
+
+TEST(ControlCitizenship, SystemColorsResolveThroughTheControlsPalette)
+{
+    QWidget Form;
+    auto* C = new TGaugeProbe(&Form);
+    const QColor AppFace = QApplication::palette().color(QPalette::Button);
+    EXPECT_EQ(PaintedColor(*C), AppFace);
+
+    QPalette Dark = Form.palette();
+    Dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    Form.setPalette(Dark); // reaches the control: a new picture
+    EXPECT_GE(C->PaletteChanges, 1);
+    EXPECT_TRUE(C->PaintPending());
+    EXPECT_EQ(PaintedColor(*C), QColor(0x35, 0x35, 0x35));
+    EXPECT_EQ(C->ResolveColor(clBtnFace), RGBToColor(0x35, 0x35, 0x35));
+    EXPECT_EQ(C->ResolveColor(clRed), clRed);
+
+    // Elsewhere the application palette counts, unless a scope names a widget.
+    EXPECT_EQ(ColorToQColor(clBtnFace), AppFace);
+    {
+        const TPaletteScope Outer(C);
+        EXPECT_EQ(ColorToRGB(clBtnFace), RGBToColor(0x35, 0x35, 0x35));
+        {
+            const TPaletteScope None(nullptr);
+            EXPECT_EQ(ColorToRGB(clBtnFace), RGBToColor(0x35, 0x35, 0x35));
+        }
+        QWidget Other;
+        const TPaletteScope Inner(&Other);
+        EXPECT_EQ(ColorToQColor(clBtnFace), AppFace);
+    }
+    EXPECT_EQ(ColorToQColor(clBtnFace), AppFace);
+
+    // An off-screen bitmap painted for the control follows it once told so.
+    TBitmap Bitmap(4, 4);
+    Bitmap.GetCanvas()->SetPaletteSource(C);
+    Bitmap.GetCanvas()->GetBrush()->SetColor(clBtnFace);
+    Bitmap.GetCanvas()->FillRect(Rect(0, 0, 4, 4));
+    EXPECT_EQ(Bitmap.GetCanvas()->GetPixel(2, 2), RGBToColor(0x35, 0x35, 0x35));
+}
+
+TEST(ControlCitizenship, NotifyingEventsAreSignalsForEveryListener)
+{
+    QWidget Form;
+    auto* C = new TGaugeProbe(&Form);
+    QStringList Log;
+    C->OnClick = [&](QObject*) { Log << QStringLiteral("OnClick"); };
+    QObject::connect(C, &TControl::clicked, [&] { Log << QStringLiteral("first"); });
+    QObject::connect(C, &TControl::clicked, [&] { Log << QStringLiteral("second"); });
+    QSignalSpy Resized(C, &TControl::resized);
+    Form.show();
+    QTest::mouseClick(C, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(Log, QStringList({"OnClick", "first", "second"}));
+    C->SetWidth(50);
+    EXPECT_EQ(Resized.count(), 1);
+}
+
+TEST(ControlCitizenship, ClassicPropertiesDoNotDuplicateQWidgets)
+{
+    TGaugeProbe C;
+    const QMetaObject* Meta = C.metaObject();
+    for (const char* Name : {"Enabled", "Visible", "Font", "Cursor"})
+        EXPECT_EQ(Meta->indexOfProperty(Name), -1) << Name;
+    EXPECT_GE(Meta->indexOfProperty("Hint"), 0);
+}
+
+TEST(ControlCitizenship, EnumerationsAndFlagsReadAndWriteByName)
+{
+    TDrawGrid Grid;
+    EXPECT_TRUE(Grid.setProperty("ScrollBars", QStringLiteral("ssVertical")));
+    EXPECT_EQ(Grid.GetScrollBars(), ssVertical);
+    EXPECT_EQ(Grid.property("ScrollBars").toString(), QStringLiteral("ssVertical"));
+    EXPECT_FALSE(Grid.setProperty("ScrollBars", QStringLiteral("ssDiagonal")));
+    EXPECT_EQ(Grid.GetScrollBars(), ssVertical);
+
+    const QMetaProperty Options = Grid.metaObject()->property(Grid.metaObject()->indexOfProperty("Options"));
+    ASSERT_TRUE(Options.isFlagType());
+    EXPECT_TRUE(Options.write(&Grid, QStringLiteral("goVertLine|goEditing")));
+    EXPECT_EQ(Grid.GetOptions(), TGridOptions(goVertLine | goEditing));
+    EXPECT_EQ(Options.enumerator().valueToKeys(int(Grid.GetOptions())), QByteArray("goVertLine|goEditing"));
+
+    EXPECT_EQ(QMetaEnum::fromType<TFrameStyle>().valueToKey(fsEngraved), QByteArray("fsEngraved"));
+    EXPECT_EQ(QMetaEnum::fromType<TAlignment>().keyToValue("taCenter"), int(taCenter));
+}
+
+TEST(ControlCitizenship, AccessibleRoleNameValueAndState)
+{
+    QWidget Form;
+    auto* C = new TGaugeProbe(&Form);
+    C->SetHint(QStringLiteral("Pressure"));
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(C);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::Dial);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Pressure"));
+    C->setAccessibleName(QStringLiteral("Boiler pressure"));
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Boiler pressure"));
+    EXPECT_EQ(A->text(QAccessible::Value), QStringLiteral("2.5"));
+    QAccessibleValueInterface* V = A->valueInterface();
+    ASSERT_NE(V, nullptr);
+    EXPECT_EQ(V->currentValue().toDouble(), 2.5);
+    EXPECT_EQ(V->minimumValue().toDouble(), -10);
+    EXPECT_EQ(V->maximumValue().toDouble(), 10);
+
+    C->Checked = true;
+    Form.setEnabled(false);
+    EXPECT_TRUE(A->state().checkable);
+    EXPECT_TRUE(A->state().checked);
+    EXPECT_TRUE(A->state().disabled);
+
+    // Controls on Qt's own widgets keep Qt's interface.
+    TEdit Edit;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&Edit)->role(), QAccessible::EditableText);
 }

@@ -16,6 +16,11 @@ namespace vok {
 // platform resolves through the application palette.
 using TColor = quint32;
 
+// The enumerations are registered with Qt (one meta-object per header), so
+// properties of these types read and write by value name.
+inline namespace BaseEnums {
+Q_NAMESPACE_EXPORT(VOK_EXPORT)
+
 // Frame style by ordinal: 0 no frame, 1 flat outline, 2 sunken, 3 raised,
 // 4 gray and white lines, 5 white and gray lines.
 enum TFrameStyle : quint8 { fsNoFrame, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved };
@@ -33,6 +38,16 @@ enum TBkgFill : quint8 { bfSimple, bfStretch, bfTile };
 enum TLanguage : quint8 { lgNeutral, lgEnglish, lgGerman, lgFrench, lgSpanish };
 enum TLogicOp : quint8 { loAND, loOR, loXOR, loNOT };
 enum TCSVDelimiters : quint8 { csvComma, csvSemicolon, csvTab, csvSpace };
+Q_ENUM_NS(TFrameStyle)
+Q_ENUM_NS(TColorScheme)
+Q_ENUM_NS(TDecPSep)
+Q_ENUM_NS(TDirection)
+Q_ENUM_NS(TOrientation)
+Q_ENUM_NS(TBkgFill)
+Q_ENUM_NS(TLanguage)
+Q_ENUM_NS(TLogicOp)
+Q_ENUM_NS(TCSVDelimiters)
+} // namespace BaseEnums
 
 using TDoubleArray = QList<double>;
 

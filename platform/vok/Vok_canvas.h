@@ -38,6 +38,9 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QPointer>
+
+class QWidget;
 
 namespace vok {
 
@@ -72,6 +75,12 @@ public:
     void SetImage(QImage* Image);
     int Width() const;
     int Height() const;
+
+    // The widget whose palette system colors resolve through while this
+    // canvas draws (a control's own canvas: the control). Without one they
+    // resolve through the palette in effect (see TPaletteScope).
+    QWidget* GetPaletteSource() const;
+    void SetPaletteSource(QWidget* Value);
 
     TPen* GetPen() const { return FPen; }
     TBrush* GetBrush() const { return FBrush; }
@@ -138,12 +147,16 @@ public:
     // Fired after every drawing operation that may have changed pixels.
     TNotifyEvent OnChange;
 
+Q_SIGNALS:
+    void changed();
+
 private:
     bool Ready();
     void Changed();
     void CopyImageRect(TRect Dest, const QImage& Source, TRect SourceRect);
 
     QImage* FImage = nullptr;
+    QPointer<QWidget> FPaletteSource;
     TPen* FPen;
     TBrush* FBrush;
     TFont* FFont;

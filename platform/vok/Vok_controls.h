@@ -21,6 +21,7 @@
 #include <vok/Vok_keys.h>
 #include <vok/Vok_sysservices.h>
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QEnterEvent>
 #include <QFocusEvent>
@@ -85,6 +86,8 @@ public:
     void Hide() { SetVisible(false); }
 
     // The control's own enabled flag; a disabled parent does not change it.
+    // It is Qt's enabled state: SetEnabled(V) is setEnabled(V). Whether the
+    // control works (and paints) as enabled is isEnabled() of the widget.
     virtual bool GetEnabled() const;
     virtual void SetEnabled(bool Value);
 
@@ -94,6 +97,9 @@ public:
     virtual void SetColor(TColor Value);
     bool GetParentColor() const { return FParentColor; }
     void SetParentColor(bool Value);
+    // The $00BBGGRR value of a color, system colors through this control's
+    // palette: for color arithmetic (mixing, lightening) in painting code.
+    TColor ResolveColor(TColor Color) const;
 
     // The control's font. It follows the parent's font while ParentFont is
     // true; changing it (or setting one, which copies Value) clears ParentFont.
@@ -128,7 +134,7 @@ public:
 
     virtual void SetFocus();
     bool Focused() const { return FWidget->hasFocus(); }
-    bool CanFocus() const { return FVisible && GetEnabled(); }
+    bool CanFocus() const { return FVisible && FWidget->isEnabled(); }
 
     // The window exists from the first show or HandleNeeded() on; creating it
     // runs CreateWnd() once.
@@ -161,6 +167,29 @@ public:
     virtual void DoEnter();
     virtual void DoExit();
     virtual void Resize();
+
+    // Called on every change of whether the control works as enabled (its
+    // own flag or a parent's); the default invalidates.
+    virtual void EnabledChanged();
+    // Called after the widget's palette changed (the application's, a
+    // parent's or its own); the default invalidates.
+    virtual void PaletteChanged();
+
+    // What assistive technology reads; the library's accessible interface of
+    // canvas controls asks these. Role: Client by default. Name: the
+    // widget's accessibleName(), else the Hint. Value text: empty. A numeric
+    // value with its range: none by default (false). State: the widget's
+    // disabled/focus/visibility state is already set; add checked,
+    // checkable, read-only ... here.
+    virtual QAccessible::Role AccessibleRole() const;
+    virtual QString AccessibleName() const;
+    virtual QString AccessibleValueText() const;
+    virtual bool AccessibleValue(double& Value, double& Minimum, double& Maximum) const;
+    virtual void AccessibleState(QAccessible::State& State) const;
+    // Tell assistive technology (when it is active) that the value or the
+    // state changed.
+    virtual void NotifyAccessibleValueChanged();
+    virtual void NotifyAccessibleStateChanged();
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -204,6 +233,8 @@ public:
     bool WantsKey(const QKeyEvent& Event) const;
     // The widget's font changed through Qt (a parent's font reaching it).
     void DispatchFontChange();
+    // QEvent::EnabledChange, PaletteChange and FontChange of the widget.
+    void DispatchChange(const QEvent& Event);
     // Opens the PopupMenu at the event's screen point; false without one.
     bool DispatchContextMenu(const QContextMenuEvent& Event);
 
@@ -216,10 +247,17 @@ protected:
     // control whose Qt widget reports clicks itself switches it off.
     void SetClickOnRelease(bool Value) { FClickOnRelease = Value; }
     // Shows the Color in the Qt palette role of a standard widget (Base for
-    // edits, lists and trees).
+    // edits, lists and trees). A system color is resolved through the
+    // parent's palette and again whenever the palette changes.
     void ApplyColorToPalette(QPalette::ColorRole Role);
     // Called after the font changed (also through ParentFont); the default invalidates.
     virtual void FontChanged();
+    // The accessible name of a control with a caption: accessibleName(),
+    // else Caption, else the Hint.
+    QString CaptionedAccessibleName(const QString& Caption) const;
+    // The size last given through SetBounds (Width, Height ...): the
+    // control's initial size once the constructor has run.
+    QSize BoundsSize() const { return FBoundsSize; }
 
 private:
     void UpdateToolTip();
@@ -227,6 +265,8 @@ private:
 
     QWidget* FWidget;
     TFont* FFont;
+    QSize FBoundsSize;
+    QPalette::ColorRole FColorRole = QPalette::NoRole; // where ApplyColorToPalette shows Color
     bool FTakingParentFont = false;
     bool FVisible = true;
     bool FHandleAllocated = false;
@@ -378,8 +418,7 @@ protected:
     void changeEvent(QEvent* E) override
     {
         QtWidget::changeEvent(E);
-        if (E->type() == QEvent::FontChange)
-            DispatchFontChange();
+        DispatchChange(*E);
     }
 
 private:
@@ -390,6 +429,11 @@ private:
 // into GetCanvas() synchronously, Invalidate() asks for a Paint() before the
 // next time the picture is shown, and Qt's paint event only puts the picture
 // on the screen. The picture has the control's size and an alpha channel.
+// Its system colors resolve through the control's palette. Its size hint is
+// the size given through SetBounds (the initial size); its minimum size
+// hint is the same unless a control knows a smaller legible size.
+// Visible, Enabled, Font and Cursor are QWidget's properties for Qt; the
+// classic accessors stay in C++.
 class VOK_EXPORT TControl : public TControlOn<QWidget>
 {
     Q_OBJECT
@@ -397,16 +441,12 @@ class VOK_EXPORT TControl : public TControlOn<QWidget>
     Q_PROPERTY(int Top READ GetTop WRITE SetTop)
     Q_PROPERTY(int Width READ GetWidth WRITE SetWidth)
     Q_PROPERTY(int Height READ GetHeight WRITE SetHeight)
-    Q_PROPERTY(bool Visible READ GetVisible WRITE SetVisible)
-    Q_PROPERTY(bool Enabled READ GetEnabled WRITE SetEnabled)
     Q_PROPERTY(quint32 Color READ GetColor WRITE SetColor)
     Q_PROPERTY(bool ParentColor READ GetParentColor WRITE SetParentColor)
-    Q_PROPERTY(vok::TFont* Font READ GetFont WRITE SetFont)
     Q_PROPERTY(bool ParentFont READ GetParentFont WRITE SetParentFont)
     Q_PROPERTY(QString Hint READ GetHint WRITE SetHint)
     Q_PROPERTY(bool ShowHint READ GetShowHint WRITE SetShowHint)
     Q_PROPERTY(qlonglong Tag READ GetTag WRITE SetTag)
-    Q_PROPERTY(int Cursor READ GetCursor WRITE SetCursor)
 public:
     explicit TControl(QWidget* AOwner = nullptr);
     ~TControl() override;
@@ -415,6 +455,9 @@ public:
     TCanvas* GetCanvas() const { return FCanvas; }
     // The picture as an image (for tests and screenshots).
     const QImage& GetPicture() const { return FPicture; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // Renders the control into its canvas. The default erases the picture.
     virtual void Paint();
@@ -427,6 +470,24 @@ public:
     void Repaint() override;
     void Update();
     bool PaintPending() const { return FPaintPending; }
+
+    // Each fires its On... event, then the Qt signal.
+    void Click() override;
+    void DblClick() override;
+    void DoEnter() override;
+    void DoExit() override;
+    void Resize() override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+
+Q_SIGNALS:
+    void clicked();
+    void doubleClicked();
+    void entered();
+    void exited();
+    void resized();
+    void mouseEntered();
+    void mouseLeft();
 
 protected:
     // The canvas font follows the control's font.

@@ -62,6 +62,9 @@ public:
 
     TNotifyEvent OnChange;
 
+Q_SIGNALS:
+    void changed();
+
 private:
     void Changed();
 
@@ -85,6 +88,9 @@ public:
     virtual void Assign(QObject* Source);
 
     TNotifyEvent OnChange;
+
+Q_SIGNALS:
+    void changed();
 
 private:
     void Changed();
@@ -141,6 +147,9 @@ public:
     const QStaticText& Layout(const QString& Text) const;
 
     TNotifyEvent OnChange;
+
+Q_SIGNALS:
+    void changed();
 
 private:
     void Changed();

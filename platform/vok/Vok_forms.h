@@ -94,7 +94,7 @@ VOK_EXPORT QString QtDateTimeFormat(const QString& ClassicFormat);
 class VOK_EXPORT TDateTimePicker : public TControlOn<QDateTimeEdit>
 {
     Q_OBJECT
-    Q_PROPERTY(double DateTime READ GetDateTime WRITE SetDateTime)
+    Q_PROPERTY(double DateTime READ GetDateTime WRITE SetDateTime NOTIFY changed)
     Q_PROPERTY(QString Format READ GetFormat WRITE SetFormat)
     Q_PROPERTY(qlonglong Tag READ GetTag WRITE SetTag)
 public:
@@ -110,6 +110,9 @@ public:
     QString GetText() const { return text(); }
 
     TNotifyEvent OnChange;
+
+Q_SIGNALS:
+    void changed();
 
 private:
     QString FFormat;

@@ -30,6 +30,11 @@ class VOK_EXPORT TCustomGrid : public TCustomControl
     Q_PROPERTY(int GridLineWidth READ GetGridLineWidth WRITE SetGridLineWidth)
     Q_PROPERTY(quint32 FixedColor READ GetFixedColor WRITE SetFixedColor)
     Q_PROPERTY(bool DefaultDrawing READ GetDefaultDrawing WRITE SetDefaultDrawing)
+    Q_PROPERTY(vok::TScrollStyle ScrollBars READ GetScrollBars WRITE SetScrollBars)
+    Q_PROPERTY(vok::TBorderStyle BorderStyle READ GetBorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(vok::TGridOptions Options READ GetOptions WRITE SetOptions)
+    Q_PROPERTY(int Col READ GetCol WRITE SetCol NOTIFY colChanged STORED false)
+    Q_PROPERTY(int Row READ GetRow WRITE SetRow NOTIFY rowChanged STORED false)
     Q_PROPERTY(int VisibleColCount READ GetVisibleColCount STORED false)
     Q_PROPERTY(int VisibleRowCount READ GetVisibleRowCount STORED false)
 
@@ -151,6 +156,15 @@ public:
     QScrollBar* HorzScrollBar() const { return FHorzBar; }
     QScrollBar* VertScrollBar() const { return FVertBar; }
 
+    // The initial size; still usable at half of it. A table for assistive
+    // technology.
+    QSize minimumSizeHint() const override;
+    QAccessible::Role AccessibleRole() const override;
+
+Q_SIGNALS:
+    void colChanged(int Col);
+    void rowChanged(int Row);
+
 protected:
     // Moves the current cell (and the anchor unless a range is extended),
     // scrolling it into view when Show; false when SelectCell refuses.
@@ -171,6 +185,9 @@ protected:
 
 private:
     friend class TInplaceEdit;
+
+    // Sets the current cell; colChanged/rowChanged for what changed.
+    void SetCurrent(TGridCoord Value);
 
     // Keeps the current cell and the anchor on scrollable cells after the
     // counts changed, then lays the grid out again.
@@ -225,6 +242,10 @@ public:
     TNotifyEvent OnTopLeftChanged;
     TGetEditEvent OnGetEditText;
     TSetEditEvent OnSetEditText;
+
+Q_SIGNALS:
+    void topLeftChanged();
+    void editTextSet(int ACol, int ARow, const QString& Value);
 };
 
 class VOK_EXPORT TDrawGrid : public TCustomDrawGrid

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <vok/Vok_geometry.h>
+#include <vok/vok_export.h>
 
 #include <QFlags>
 #include <QObject>
@@ -12,6 +13,8 @@
 #include <functional>
 
 namespace vok {
+inline namespace GridEnums {
+Q_NAMESPACE_EXPORT(VOK_EXPORT)
 
 enum TGridOption {
     goFixedVertLine = 0x0001,    // vertical lines between fixed cells
@@ -29,6 +32,7 @@ enum TGridOption {
     goThumbTracking = 0x1000,    // the view follows the scroll bar thumb while it is dragged
 };
 Q_DECLARE_FLAGS(TGridOptions, TGridOption)
+Q_FLAG_NS(TGridOptions)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TGridOptions)
 
 enum TGridDrawStateFlag {
@@ -38,6 +42,21 @@ enum TGridDrawStateFlag {
 };
 Q_DECLARE_FLAGS(TGridDrawState, TGridDrawStateFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TGridDrawState)
+
+// The kind of in-place editor a cell gets.
+enum TEditStyle { esSimple, esPickList };
+Q_ENUM_NS(TEditStyle)
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+Q_ENUM_NS(TScrollStyle)
+
+enum TBorderStyle { bsNone, bsSingle };
+Q_ENUM_NS(TBorderStyle)
+
+// What a mouse press in the grid started.
+enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing };
+Q_ENUM_NS(TGridState)
+} // namespace GridEnums
 
 // A block of cells; all four cell numbers are inclusive.
 struct TGridRect
@@ -52,16 +71,6 @@ struct TGridRect
 };
 
 inline TGridRect GridRect(int Left, int Top, int Right, int Bottom) { return {Left, Top, Right, Bottom}; }
-
-// The kind of in-place editor a cell gets.
-enum TEditStyle { esSimple, esPickList };
-
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-
-enum TBorderStyle { bsNone, bsSingle };
-
-// What a mouse press in the grid started.
-enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing };
 
 using TDrawCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;
 using TSelectCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, bool& CanSelect)>;

@@ -64,6 +64,9 @@ public:
     // Adds this item (and its submenu) to a Qt menu.
     void AddTo(QMenu* Menu);
 
+Q_SIGNALS:
+    void clicked();
+
 private:
     QString FCaption;
     bool FEnabled = true;
@@ -98,6 +101,9 @@ public:
     QMenu* GetMenu() const { return FMenu.get(); }
 
     TNotifyEvent OnPopup;
+
+Q_SIGNALS:
+    void poppedUp();
 
 private:
     TMenuItem* FItems;

@@ -12,12 +12,22 @@
 
 namespace vok {
 
+inline namespace StdCtrlsEnums {
+Q_NAMESPACE_EXPORT(VOK_EXPORT)
+enum TTextLayout { tlTop, tlCenter, tlBottom };
+Q_ENUM_NS(TTextLayout)
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+Q_ENUM_NS(TBevelCut)
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+Q_ENUM_NS(TComboBoxStyle)
+} // namespace StdCtrlsEnums
+
 // A single-line edit on QLineEdit. Change() runs after every change of the
 // text, by typing, pasting or SetText, and fires OnChange.
 class VOK_EXPORT TCustomEdit : public TControlOn<QLineEdit>
 {
     Q_OBJECT
-    Q_PROPERTY(QString Text READ GetText WRITE SetText)
+    Q_PROPERTY(QString Text READ GetText WRITE SetText NOTIFY changed)
     Q_PROPERTY(bool ReadOnly READ GetReadOnly WRITE SetReadOnly)
     Q_PROPERTY(int MaxLength READ GetMaxLength WRITE SetMaxLength)
     Q_PROPERTY(quint32 Color READ GetColor WRITE SetColor)
@@ -49,9 +59,13 @@ public:
     TAlignment GetAlignment() const;
     void SetAlignment(TAlignment Value);
 
+    // Fires OnChange, then changed().
     virtual void Change();
 
     TNotifyEvent OnChange;
+
+Q_SIGNALS:
+    void changed();
 
 protected:
     void ColorChanged() override;
@@ -63,8 +77,6 @@ class VOK_EXPORT TEdit : public TCustomEdit
 public:
     using TCustomEdit::TCustomEdit;
 };
-
-enum TTextLayout { tlTop, tlCenter, tlBottom };
 
 // DrawText flags of DoDrawText.
 inline constexpr int DT_LEFT = 0x0000;
@@ -89,8 +101,11 @@ class VOK_EXPORT TCustomLabel : public TGraphicControl
     Q_PROPERTY(bool Transparent READ GetTransparent WRITE SetTransparent)
     Q_PROPERTY(bool WordWrap READ GetWordWrap WRITE SetWordWrap)
     Q_PROPERTY(bool AutoSize READ GetAutoSize WRITE SetAutoSize)
+    Q_PROPERTY(vok::TAlignment Alignment READ GetAlignment WRITE SetAlignment)
+    Q_PROPERTY(vok::TTextLayout Layout READ GetLayout WRITE SetLayout)
 public:
     // 65 by 17 pixels, AutoSize on, opaque.
+    // Static text for assistive technology, named by the caption.
     explicit TCustomLabel(QWidget* AOwner = nullptr);
 
     QString GetCaption() const { return FCaption; }
@@ -107,6 +122,8 @@ public:
     void SetAutoSize(bool Value);
 
     void Paint() override;
+    QAccessible::Role AccessibleRole() const override;
+    QString AccessibleName() const override;
     // Draws the caption into Rect with DT_ flags; with DT_CALCRECT it only
     // sets Rect's right and bottom to the text's extent.
     virtual void DoDrawText(TRect& Rect, int Flags);
@@ -133,8 +150,6 @@ public:
     using TCustomLabel::TCustomLabel;
 };
 
-enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-
 // Draws Width nested one-pixel frames inside Rect, TopColor on the top and
 // left edges, BottomColor on the bottom and right, and shrinks Rect by them.
 VOK_EXPORT void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width);
@@ -144,8 +159,13 @@ class VOK_EXPORT TCustomPanel : public TCustomControl
 {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ GetCaption WRITE SetCaption)
+    Q_PROPERTY(vok::TAlignment Alignment READ GetAlignment WRITE SetAlignment)
+    Q_PROPERTY(vok::TBevelCut BevelOuter READ GetBevelOuter WRITE SetBevelOuter)
+    Q_PROPERTY(vok::TBevelCut BevelInner READ GetBevelInner WRITE SetBevelInner)
+    Q_PROPERTY(int BevelWidth READ GetBevelWidth WRITE SetBevelWidth)
 public:
     // 185 by 41 pixels, clBtnFace, raised outer bevel, centered caption.
+    // A pane for assistive technology, named by the caption.
     explicit TCustomPanel(QWidget* AOwner = nullptr);
 
     QString GetCaption() const { return FCaption; }
@@ -164,6 +184,8 @@ public:
     void SetParentBackground(bool Value) { FParentBackground = Value; }
 
     void Paint() override;
+    QAccessible::Role AccessibleRole() const override;
+    QString AccessibleName() const override;
 
 private:
     QString FCaption;
@@ -189,7 +211,7 @@ class VOK_EXPORT TSpeedButton : public TControlOn<QToolButton>
 {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ GetCaption WRITE SetCaption)
-    Q_PROPERTY(bool Down READ GetDown WRITE SetDown)
+    Q_PROPERTY(bool Down READ GetDown WRITE SetDown NOTIFY downChanged)
     Q_PROPERTY(bool Flat READ GetFlat WRITE SetFlat)
     Q_PROPERTY(int GroupIndex READ GetGroupIndex WRITE SetGroupIndex)
 public:
@@ -218,15 +240,20 @@ public:
 
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
+Q_SIGNALS:
+    void downChanged(bool Down);
+
 private:
     void UpdateGlyph();
+    // downChanged when GetDown() differs from what was told last.
+    void NotifyDown();
 
+    bool FNotifiedDown = false;
     TBitmap* FGlyph;
     int FGroupIndex = 0;
     bool FAllowAllUp = false;
 };
 
-enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
 enum TOwnerDrawStateFlag { odSelected = 0x01, odFocused = 0x02, odDisabled = 0x04, odComboBoxEdit = 0x08 };
 Q_DECLARE_FLAGS(TOwnerDrawState, TOwnerDrawStateFlag)
@@ -242,9 +269,9 @@ using TDrawItemEvent = std::function<void(QObject* Sender, int Index, TRect Rect
 class VOK_EXPORT TCustomComboBox : public TControlOn<QComboBox>
 {
     Q_OBJECT
-    Q_PROPERTY(int ItemIndex READ GetItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(int ItemIndex READ GetItemIndex WRITE SetItemIndex NOTIFY itemIndexChanged)
     Q_PROPERTY(int DropDownCount READ GetDropDownCount WRITE SetDropDownCount)
-    Q_PROPERTY(QString Text READ GetText WRITE SetText)
+    Q_PROPERTY(QString Text READ GetText WRITE SetText NOTIFY textChanged)
     Q_PROPERTY(qlonglong Tag READ GetTag WRITE SetTag)
 public:
     // 145 by 21 pixels, csDropDown, 8 rows in the list, tab stop.
@@ -294,6 +321,12 @@ public:
     TNotifyEvent OnDropDown;
     TNotifyEvent OnChange;
     TDrawItemEvent OnDrawItem;
+
+Q_SIGNALS:
+    void changed();
+    void droppedDown();
+    void itemIndexChanged(int ItemIndex);
+    void textChanged(const QString& Text);
 
 protected:
     void paintEvent(QPaintEvent* Event) override;

@@ -1,5 +1,5 @@
-// Color resolution on the platform: system colors through the application
-// palette, names of the named colors, conversions to and from Qt colors and
+// Color resolution on the platform: system colors through a palette (the
+// painting control's, else the application's), names of the named colors, conversions to and from Qt colors and
 // canvas pixels. (Color arithmetic lives in the base library's Vok_colors.h.)
 #pragma once
 
@@ -7,15 +7,37 @@
 #include <vok/vok_export.h>
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
+
+class QWidget;
 
 namespace vok {
 
 // The $00BBGGRR value a color stands for. System colors ($FF0000nn) are
-// looked up in the application palette (clBtnFace -> Button, clBtnShadow ->
-// Dark, clBtnHighlight -> Light, clWindow -> Base, clWindowText -> Text, ...);
-// an unknown system index gives black. Every other value keeps its low 24 bits.
+// looked up in Palette (clBtnFace -> Button, clBtnShadow -> Dark,
+// clBtnHighlight -> Light, clWindow -> Base, clWindowText -> Text, ...); an
+// unknown system index gives black. Every other value keeps its low 24 bits.
+VOK_EXPORT TColor ColorToRGB(TColor Color, const QPalette& Palette);
+// The same through the palette in effect: the one a TPaletteScope set on
+// this thread, else the application palette.
 VOK_EXPORT TColor ColorToRGB(TColor Color);
+
+// While it lives, system colors resolve through the palette of Widget (a
+// null widget changes nothing). Scopes nest; the innermost one counts. A
+// canvas painting for a control opens one around each drawing operation.
+class VOK_EXPORT TPaletteScope
+{
+public:
+    explicit TPaletteScope(const QWidget* Widget);
+    ~TPaletteScope();
+    TPaletteScope(const TPaletteScope&) = delete;
+    TPaletteScope& operator=(const TPaletteScope&) = delete;
+
+private:
+    const QWidget* FPrevious;
+    bool FActive;
+};
 
 // "clRed", "clBtnFace", "clNone" ... for the named colors, otherwise the
 // value as "$00BBGGRR" (eight upper-case hex digits).

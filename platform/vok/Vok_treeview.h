@@ -119,6 +119,9 @@ public:
     TTVExpandingEvent OnExpanding;
     TTVChangedEvent OnChange;
 
+Q_SIGNALS:
+    void changed(vok::TTreeNode* Node);
+
 protected:
     void ColorChanged() override;
 
