@@ -46,6 +46,7 @@ void TNeedleLayout::Changed()
 {
     if (OnChange)
         OnChange(this);
+    Q_EMIT changed();
 }
 
 void TNeedleLayout::SetHeadSize(int Value) { Store(FHeadSize, Value); }
@@ -95,9 +96,26 @@ TMeter::TMeter(QWidget* AOwner)
     FFontCaption->Assign(GetFont());
     for (TBitmap* Bmp : {AuxBGBmp.get(), AuxACBmp.get(), AuxACMaskBmp.get()})
         Bmp->SetSize(10, 10);
+    for (TBitmap* Bmp : {AuxBGBmp.get(), AuxACBmp.get(), AuxACMaskBmp.get(), FDialBmp.get()})
+        Bmp->GetCanvas()->SetPaletteSource(this);
     FNeedleLayout->OnChange = [this](QObject* Sender) { StyleChanged(Sender); };
     FNeedleLayoutSec->OnChange = [this](QObject* Sender) { StyleChanged(Sender); };
     SetBounds(GetLeft(), GetTop(), 297, 209);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QSize TMeter::minimumSizeHint() const { return sizeHint() / 2; }
+
+QAccessible::Role TMeter::AccessibleRole() const { return QAccessible::Dial; }
+
+QString TMeter::AccessibleName() const { return CaptionedAccessibleName(FCaption); }
+
+bool TMeter::AccessibleValue(double& Value, double& Minimum, double& Maximum) const
+{
+    Value = FValue;
+    Minimum = FMeterMinValue;
+    Maximum = FMeterMaxValue;
+    return true;
 }
 
 TMeter::~TMeter() = default;
@@ -337,9 +355,11 @@ void TMeter::SetMeterMinValue(double Value)
         // Far from zero, adding 1 may not change the number; keep Max above Min.
         FMeterMaxValue = std::max(Value + 1, std::nextafter(Value, INFINITY));
     }
+    const double OldValue = FValue, OldValueSec = FValueSec;
     for (double* Field : {&FValue, &FValueSec, &FThresholdLow, &FThresholdHigh})
         *Field = std::max(*Field, FMeterMinValue);
     Paint();
+    NotifyValueChanges(OldValue, OldValueSec);
 }
 
 void TMeter::SetMeterMaxValue(double Value)
@@ -358,9 +378,11 @@ void TMeter::SetMeterMaxValue(double Value)
         if (FLogarithmic && FMeterMinValue <= 0)
             FMeterMinValue = Value / 10;
     }
+    const double OldValue = FValue, OldValueSec = FValueSec;
     for (double* Field : {&FValue, &FValueSec, &FThresholdLow, &FThresholdHigh})
         *Field = std::min(*Field, FMeterMaxValue);
     Paint();
+    NotifyValueChanges(OldValue, OldValueSec);
 }
 
 void TMeter::SetLogarithmic(bool Value)
@@ -373,6 +395,16 @@ void TMeter::SetLogarithmic(bool Value)
         return;
     FLogarithmic = Value && FMeterMinValue > LogFloor && FMeterMaxValue > LogFloor;
     Paint();
+}
+
+void TMeter::NotifyValueChanges(double OldValue, double OldValueSec)
+{
+    if (FValue != OldValue) {
+        Q_EMIT valueChanged(FValue);
+        NotifyAccessibleValueChanged();
+    }
+    if (FValueSec != OldValueSec)
+        Q_EMIT valueSecChanged(FValueSec);
 }
 
 void TMeter::ClampIntoRange(double& Field) const
@@ -391,8 +423,10 @@ void TMeter::SetValue(double Value)
     // Compared before clamping: setting an out-of-range value again reports again.
     if (FValue == Value)
         return;
+    const double Old = FValue;
     FValue = Value;
     ClampIntoRange(FValue);
+    NotifyValueChanges(Old, FValueSec);
     FOverLimit = false;
     FUnderLimit = false;
     if (FNeedleLayout->GetVisible()) {
@@ -419,8 +453,10 @@ void TMeter::SetValueSec(double Value)
     }
     if (FValueSec == Value)
         return;
+    const double Old = FValueSec;
     FValueSec = Value;
     ClampIntoRange(FValueSec);
+    NotifyValueChanges(FValue, Old);
     FOverLimit = false;
     FUnderLimit = false;
     if (!FNeedleLayoutSec->GetVisible())
@@ -483,18 +519,21 @@ void TMeter::DoOverFlowEvent()
 {
     if (OnOverFlow)
         OnOverFlow(this);
+    Q_EMIT overFlow();
 }
 
 void TMeter::DoUnderFlowEvent()
 {
     if (OnUnderFlow)
         OnUnderFlow(this);
+    Q_EMIT underFlow();
 }
 
 void TMeter::DoNormalRangeEvent()
 {
     if (OnNormalRange)
         OnNormalRange(this);
+    Q_EMIT normalRange();
 }
 
 // ---------------------------------------------------------------- TMeter: mapping
@@ -535,6 +574,7 @@ void TMeter::MouseMoveInMeter(bool WithinRange, TShiftState Shift, double MeterV
 {
     if (OnMouseMoveInMeter)
         OnMouseMoveInMeter(this, WithinRange, Shift, MeterValue);
+    Q_EMIT mouseMoveInMeter(WithinRange, Shift, MeterValue);
 }
 
 } // namespace vok

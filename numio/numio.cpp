@@ -90,6 +90,18 @@ void TNumIO::Recheck()
 
 void TNumIO::Change()
 {
+    CheckText();
+    // A text put back by the check arrives here first (nested): the value
+    // is told once, for the text that stays.
+    const double Value = GetValue();
+    if (!(Value == FNotifiedValue)) {
+        FNotifiedValue = Value;
+        Q_EMIT valueChanged(Value);
+    }
+}
+
+void TNumIO::CheckText()
+{
     if (IsDesigning())
         return;
     if (FInternalChg) {

@@ -26,8 +26,12 @@ TNumIO2::TNumIO2(QWidget* AOwner)
     , FCaretTimer(new TComponentTimer(this, [this] { CaretTick(); }, &RaiseError<EVOKNumIO2Error>))
 {
     TCustomControl::SetBounds(GetLeft(), GetTop(), FLayout->Width, FLayout->Height);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     FEditor->Format.InputFormat = itFloat;
     FEditor->Format.DecPlaceSep = dsBoth;
+    FNotifiedText = FEditor->GetText();
+    FNotifiedValue = GetValue();
     RestartCaretTimer();
 }
 
@@ -48,6 +52,7 @@ void TNumIO2::SetLayoutInt(int TNumIO2Layout::*Field, int Value)
     if ((*FLayout).*Field == Value)
         return;
     (*FLayout).*Field = Value;
+    updateGeometry();
     Paint();
 }
 
@@ -56,6 +61,7 @@ void TNumIO2::SetLayoutBool(bool TNumIO2Layout::*Field, bool Value)
     if ((*FLayout).*Field == Value)
         return;
     (*FLayout).*Field = Value;
+    updateGeometry();
     Paint();
 }
 
@@ -88,6 +94,7 @@ void TNumIO2::SetLookText(QString TNumIO2Appearance::*Field, const QString& Valu
     if ((*FLook).*Field == Value)
         return;
     (*FLook).*Field = Value;
+    updateGeometry();
     Paint();
 }
 
@@ -181,6 +188,7 @@ void TNumIO2::SetDecPlaceSep(TDecPSep Value)
         return;
     FEditor->SetDecPlaceSep(Value);
     Paint();
+    NotifyChanges();
 }
 
 int TNumIO2::GetFixPointDecPlaces() const { return FEditor->Format.FixPointDecPlaces; }
@@ -323,6 +331,7 @@ void TNumIO2::SetText(const QString& Value)
     FEditor->SetTextRaw(Value);
     FEditor->SetSelection(0, 0, 0);
     Paint();
+    NotifyChanges();
 }
 
 int TNumIO2::GetTextBoxWidth() const { return FLayout->TextBoxWidth; }
@@ -333,6 +342,7 @@ void TNumIO2::SetValue(double Value)
 {
     FEditor->WriteValue(Value);
     Paint();
+    NotifyChanges();
 }
 
 int TNumIO2::GetIntegerValue() const
@@ -368,12 +378,7 @@ void TNumIO2::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
         Paint();
 }
 
-void TNumIO2::SetEnabled(bool Value)
-{
-    FEnabled = Value;
-    TCustomControl::SetEnabled(Value);
-    Refresh();
-}
+void TNumIO2::EnabledChanged() { Refresh(); }
 
 // ---- Methods ------------------------------------------------------------------------------
 
@@ -406,7 +411,9 @@ void TNumIO2::Assign(QObject* Source)
     FOnlineCheck = Src->FOnlineCheck;
     FReadOnly = Src->FReadOnly;
     FAutoSize = Src->FAutoSize;
+    updateGeometry();
     Paint();
+    NotifyChanges();
 }
 
 void TNumIO2::AssignTo(QObject* Dest)
@@ -419,7 +426,49 @@ void TNumIO2::Changed()
 {
     if (OnChange)
         OnChange(this);
+    Q_EMIT changed();
 }
+
+void TNumIO2::NotifyChanges()
+{
+    const QString& Text = FEditor->GetText();
+    if (Text == FNotifiedText)
+        return;
+    FNotifiedText = Text;
+    Q_EMIT textChanged(Text);
+    const double Value = GetValue();
+    // Equal texts are equal values; a new text may spell the same number.
+    if (!(Value == FNotifiedValue)) {
+        FNotifiedValue = Value;
+        Q_EMIT valueChanged(Value);
+    }
+    NotifyAccessibleValueChanged();
+}
+
+QSize TNumIO2::minimumSizeHint() const
+{
+    const TSize S = Layout().MinimumSize(GetCanvas()->TextWidth(FLook->RightText), GetCanvas()->TextHeight(QStringLiteral("E0")));
+    return {S.cx, std::max(S.cy, MinHeight)};
+}
+
+QAccessible::Role TNumIO2::AccessibleRole() const { return QAccessible::SpinBox; }
+
+QString TNumIO2::AccessibleName() const { return CaptionedAccessibleName(FLook->LeftText); }
+
+QString TNumIO2::AccessibleValueText() const
+{
+    return FLook->RightText.isEmpty() ? GetText() : GetText() + QLatin1Char(' ') + FLook->RightText;
+}
+
+bool TNumIO2::AccessibleValue(double& Value, double& Minimum, double& Maximum) const
+{
+    Value = GetValue();
+    Minimum = FMinimum;
+    Maximum = FMaximum;
+    return true;
+}
+
+void TNumIO2::AccessibleState(QAccessible::State& State) const { State.readOnly = FReadOnly; }
 
 bool TNumIO2::CheckValidity(const QString& Instring) const { return FEditor->CheckValidity(Instring); }
 
@@ -437,6 +486,12 @@ void TNumIO2::DoEnter()
     if (!FReadOnly)
         RestartCaretTimer();
     TCustomControl::DoEnter();
+}
+
+void TNumIO2::DoExit()
+{
+    Paint();
+    TCustomControl::DoExit();
 }
 
 // ---- Caret timer ----------------------------------------------------------------------------
@@ -484,6 +539,7 @@ void TNumIO2::KeyDown(quint16& Key, TShiftState Shift)
         if (R.Changed)
             Changed();
         Paint();
+        NotifyChanges();
     }
     TCustomControl::KeyDown(Key, Shift);
 }
@@ -545,6 +601,7 @@ void TNumIO2::MouseMove(TShiftState Shift, int X, int Y)
             FValueChanged = true;
             if (OnGaugeChange)
                 OnGaugeChange(this, Shift, V);
+            Q_EMIT gaugeChanged(Shift, V);
         }
     }
     TCustomControl::MouseMove(Shift, X, Y);
@@ -578,10 +635,11 @@ void TNumIO2::Paint()
     const TNumIO2Layout L = Layout();
     TBitmap Bitmap(L.Width, L.Height);
     TCanvas& C = *Bitmap.GetCanvas();
+    C.SetPaletteSource(this);
     C.SetFont(GetFont());
     TNumIO2PaintState State;
-    State.Enabled = FEnabled;
-    State.CaretVisible = FCaretVisib && !FReadOnly;
+    State.Enabled = isEnabled();
+    State.CaretVisible = FCaretVisib && !FReadOnly && hasFocus();
     State.ShowSelection = Focused() || !FHideSel;
     const double V = GetValue();
     State.OutOfRange = IsOutOfRange(V, FMinimum, FMaximum);

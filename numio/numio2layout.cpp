@@ -17,6 +17,18 @@ int TNumIO2Layout::LeftCaptionX(TAlignment Align, int CaptionWidth) const
     }
 }
 
+TSize TNumIO2Layout::MinimumSize(int RightCaptionWidth, int TextHeight) const
+{
+    // The right caption keeps the margins of its left-justified place: 7
+    // pixels after the box, 6 before the edge.
+    const int BoxEnd = LeftSpace + ButtonRoom() + TextBoxWidth;
+    const int Width = RightCaptionWidth > 0 ? BoxEnd + 7 + RightCaptionWidth + 6 : BoxEnd + 1;
+    // The text row holds the number with its frame (as AutoSize makes it),
+    // and the spin buttons at their height.
+    const int Row = std::max(TextHeight + 6, ButVisible ? ButHeight : 0);
+    return {Width, Row + GaugeStrip()};
+}
+
 int TNumIO2Layout::RightCaptionX(TAlignment Align, int CaptionWidth) const
 {
     const int BoxEnd = LeftSpace + ButtonRoom() + TextBoxWidth;

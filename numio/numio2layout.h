@@ -60,6 +60,11 @@ struct VOK_EXPORT TNumIO2Layout
     // The caret's column inside the box; drawn only strictly between 0 and B.
     int CaretColumn(TAlignment Align, int PrefixWidth, int TextWidth) const;
 
+    // The smallest size that still shows the left caption's room, the text
+    // box, the spin buttons and a right caption RightCaptionWidth wide (0:
+    // none) with text TextHeight high; the gauge strip below when visible.
+    TSize MinimumSize(int RightCaptionWidth, int TextHeight) const;
+
     // Mouse hit tests.
     bool InTextRow(int Y) const { return Y >= 1 && Y <= Height - GaugeStrip() - 1; }
     bool OnGauge(int X, int Y) const;     // a click on the gauge

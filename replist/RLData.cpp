@@ -59,11 +59,9 @@ void TRLData::InstallStoreHooks()
     FStore->OnBeforeSortExchange = [this](QObject*, int Index1, int Index2) {
         if (OnBeforeSortExchange)
             OnBeforeSortExchange(this, Index1, Index2);
+        Q_EMIT beforeSortExchange(Index1, Index2);
     };
-    FStore->OnPercentDone = [this](QObject*, int Percent) {
-        if (OnPercentDone)
-            OnPercentDone(this, Percent);
-    };
+    FStore->OnPercentDone = FReportPercent;
 }
 
 void TRLData::AdoptStore(std::unique_ptr<TStringArray> Store)

@@ -56,7 +56,7 @@ int TRLData::ImportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
         TRLData Fresh;
         TStringArray& Store = Fresh.Store();
         replist::CsvParser Parser(Data, replist::CsvDelimiterChar(Delimiter));
-        replist::ProgressCounter Progress(this, OnPercentDone, 100, 1);
+        replist::ProgressCounter Progress(this, FReportPercent, 100, 1);
         std::vector<std::string_view> Fields;
         QStringList Names;
         if (IncludeColHeaders && Parser.NextRecord(Fields))
@@ -122,7 +122,7 @@ int TRLData::ExportCSV(const QString& FName, TCSVDelimiters Delimiter, bool Incl
                 Writer.AppendField(Buffer, GetColName(Col));
             Writer.EndRecord(Buffer);
         }
-        replist::ProgressCounter Progress(this, OnPercentDone, qMax(0, LastRow - FirstRow + 1), 1024);
+        replist::ProgressCounter Progress(this, FReportPercent, qMax(0, LastRow - FirstRow + 1), 1024);
         for (int Row = FirstRow; Row <= LastRow; ++Row) {
             for (int Col = FirstCol; Col <= LastCol; ++Col)
                 Writer.AppendField(Buffer, GetElem(Col, Row));
@@ -196,7 +196,7 @@ void TRLData::ExportHTMLTable(const QString& FName, int LoC, int LoR, int HiC, i
             Writer.EndHeader();
         }
         Writer.BeginBody();
-        replist::ProgressCounter Progress(this, OnPercentDone, qMax(0, HiR - LoR + 1), 256);
+        replist::ProgressCounter Progress(this, FReportPercent, qMax(0, HiR - LoR + 1), 256);
         for (int Row = LoR; Row <= HiR; ++Row) {
             Writer.BeginRow();
             for (const int Col : Columns) {

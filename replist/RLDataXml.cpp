@@ -78,7 +78,7 @@ void TRLData::WriteList(const std::function<void(const QByteArray&)>& Sink, bool
         if (GetColCheckMode(Col) != cmNone)
             Writer.WriteColumnValue(xmlCheckedColumn, Col, QLatin1String(CheckModeNames[GetColCheckMode(Col)]));
     }
-    replist::ProgressCounter Progress(this, OnPercentDone, FProgressCellCount, FProgressStep);
+    replist::ProgressCounter Progress(this, FReportPercent, FProgressCellCount, FProgressStep);
     for (int Row = 1; Row <= FNrOfRows; ++Row) {
         for (int Col = 0; Col <= FNrOfColumns; ++Col) {
             // Most cells go out as the bytes they are stored as; the others

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "LayoutTest.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QFile>
 #include <QLocale>
 #include <QMetaProperty>
@@ -931,4 +935,68 @@ TEST(MeterImages, AnchorImageWithItsMask)
     M.SetAnchorImage(Files.Dir.filePath("missing.png"));
     EXPECT_TRUE(M.GetAnchorImage().isEmpty());
     EXPECT_EQ(PixelAt(M, CX + 2, CY - 9), ColorToRGB(clBtnFace));  // the drawn half disc
+}
+
+// ---------------------------------------------------------------- Qt citizenship
+
+TEST(MeterQt, SignalsFollowTheStoredValueForEveryListener)
+{
+    TMeter M;
+    QList<double> First, Second, Sec;
+    QStringList Limits;
+    QObject::connect(&M, &TMeter::valueChanged, [&](double V) { First << V; });
+    QObject::connect(&M, &TMeter::valueChanged, [&](double V) { Second << V; });
+    QObject::connect(&M, &TMeter::valueSecChanged, [&](double V) { Sec << V; });
+    QObject::connect(&M, &TMeter::overFlow, [&] { Limits << "over"; });
+    QObject::connect(&M, &TMeter::underFlow, [&] { Limits << "under"; });
+    QObject::connect(&M, &TMeter::normalRange, [&] { Limits << "normal"; });
+    M.SetValue(0.5);
+    M.SetValue(0.5); // unchanged: no signal
+    M.SetValue(5);   // stored as 1
+    M.SetValue(7);   // reported again, but the stored value stays 1
+    M.setProperty("Value", 0.25);
+    M.SetMeterMaxValue(0.2); // the range pulls the values down
+    M.SetValueSec(0.1);
+    EXPECT_EQ(First, QList<double>({0.5, 1, 0.25, 0.2}));
+    EXPECT_EQ(Second, First);
+    EXPECT_EQ(Sec, QList<double>({0.1}));
+    EXPECT_EQ(Limits, QStringList({"normal", "over", "over", "normal"}));
+    const QMetaProperty Value = M.metaObject()->property(M.metaObject()->indexOfProperty("Value"));
+    EXPECT_EQ(Value.notifySignal().name(), QByteArray("valueChanged"));
+}
+
+TEST(MeterQt, LayoutEnumsPaletteAndAccessibility)
+{
+    auto* M = new TMeter;
+    EXPECT_EQ(M->sizeHint(), QSize(297, 209));
+    EXPECT_EQ(M->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
+    const auto Form = vok::test::ShowBesideLineEdit(M);
+    EXPECT_GE(M->width(), M->minimumSizeHint().width());
+    EXPECT_GE(M->height(), M->minimumSizeHint().height());
+    EXPECT_GT(M->GetMeterRadius(), 0); // a dial, not labels on the hub
+
+    EXPECT_TRUE(M->setProperty("MeterLayout", QStringLiteral("mlCirc300")));
+    EXPECT_EQ(M->GetMeterLayout(), mlCirc300);
+    EXPECT_EQ(M->property("FrameStyle").toString(), QStringLiteral("fsRaised"));
+
+    // System colors of the frame follow the widget's palette.
+    M->SetColorScheme(csSystem);
+    M->Repaint();
+    const QImage Light = M->GetPicture().copy();
+    QPalette Dark = M->palette();
+    Dark.setColor(QPalette::Dark, QColor(10, 20, 30));
+    Dark.setColor(QPalette::Light, QColor(40, 50, 60));
+    M->setPalette(Dark);
+    M->Update();
+    EXPECT_NE(M->GetPicture(), Light);
+
+    M->SetCaption(QStringLiteral("Boiler"));
+    M->SetValue(0.75);
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(M);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::Dial);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Boiler"));
+    ASSERT_NE(A->valueInterface(), nullptr);
+    EXPECT_EQ(A->valueInterface()->currentValue().toDouble(), 0.75);
+    EXPECT_EQ(A->valueInterface()->maximumValue().toDouble(), 1.0);
 }

@@ -14,6 +14,10 @@
 #include <vok/Vok_syscolors.h>
 #include <vok/Vok_sysservices.h>
 
+#include "LayoutTest.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QTest>
 #include <QString>
@@ -969,6 +973,47 @@ TEST(TNumIO2, CaretBlinksWhileFocused)
     EXPECT_TRUE(F->GetCaretVisible());
 }
 
+TEST(TNumIO2, CaretOnlyInTheFocusedField)
+{
+    QWidget Window;
+    auto* F = new TNumIO2(&Window);
+    auto* Other = new TNumIO2(&Window);
+    Other->SetTop(40);
+    EXPECT_EQ(F->focusPolicy(), Qt::StrongFocus);
+    Window.show();
+    QApplication::setActiveWindow(&Window);
+    F->Update();
+    const QImage NoCaret = F->GetPicture().copy();
+    EXPECT_TRUE(F->GetCaretVisible());
+    F->DoTimer(); // the caret flag drops: the picture had no caret anyway
+    EXPECT_EQ(F->GetPicture(), NoCaret);
+
+    F->SetFocus();
+    if (!F->Focused())
+        GTEST_SKIP() << "the platform gives no focus";
+    EXPECT_NE(F->GetPicture(), NoCaret);
+    Other->SetFocus();
+    EXPECT_EQ(F->GetPicture(), NoCaret);
+}
+
+TEST(TNumIO2, DisabledThroughTheParentAndEnumsByName)
+{
+    QWidget Window;
+    auto* F = new TNumIO2(&Window);
+    F->HandleNeeded();
+    EXPECT_NE(PixelAt(*F, 40, 20), clSilver);
+    Window.setEnabled(false);
+    EXPECT_TRUE(F->GetEnabled());
+    EXPECT_EQ(PixelAt(*F, 40, 20), clSilver); // the disabled box
+
+    EXPECT_TRUE(F->setProperty("InputFormat", QStringLiteral("itInt")));
+    EXPECT_EQ(F->GetInputFormat(), itInt);
+    EXPECT_EQ(F->property("InputFormat").toString(), QStringLiteral("itInt"));
+    EXPECT_TRUE(F->setProperty("FrameStyle", QStringLiteral("fsEngraved")));
+    EXPECT_EQ(F->GetFrameStyle(), fsEngraved);
+    EXPECT_EQ(F->property("LeftTextAlignment").toString(), QStringLiteral("taRightJustify"));
+}
+
 TEST(TNumIO2, TimerRefusalRaises)
 {
     const int Limit = TComponentTimer::ProcessTimerLimit();
@@ -1196,4 +1241,126 @@ TEST(TNumIO, Assign)
     TNumIO C;
     A.AssignTo(&C);
     EXPECT_EQ(C.GetInputFormat(), itOct);
+}
+
+// ---- Qt citizenship ------------------------------------------------------------------------------
+
+TEST(NumIO2Layout, MinimumSizeShowsEveryPart)
+{
+    TNumIO2Layout L; // caption room 35, box 80
+    const struct
+    {
+        bool Buttons, Gauge;
+        int RightCaption, TextHeight;
+        TSize Expected;
+    } Cases[] = {
+        {false, false, 0, 13, {116, 19}},
+        {true, false, 0, 13, {137, 28}},     // buttons 18 + 3, at their height
+        {true, false, 20, 13, {169, 28}},    // unit: 7 + 20 + 6 beyond the buttons
+        {false, true, 0, 13, {116, 19 + 12}}, // the gauge strip below
+    };
+    for (const auto& C : Cases) {
+        L.ButVisible = C.Buttons;
+        L.GaugeVisible = C.Gauge;
+        EXPECT_EQ(L.MinimumSize(C.RightCaption, C.TextHeight), C.Expected) << C.Buttons << C.Gauge << C.RightCaption;
+    }
+}
+
+TEST(TNumIO2, InALayoutEveryPartStaysVisible)
+{
+    auto* F = new TNumIO2;
+    F->SetButVisible(true);
+    F->SetLeftText(QStringLiteral("Set"));
+    F->SetRightText(QStringLiteral("bar"));
+    const QSize Min = F->minimumSizeHint();
+    EXPECT_GT(Min.width(), 35 + 80 + 21 + 7 + F->GetCanvas()->TextWidth(QStringLiteral("bar")));
+    F->SetRightText(QStringLiteral("bar absolute")); // a longer unit asks for more room
+    EXPECT_GT(F->minimumSizeHint().width(), Min.width());
+    const auto Form = vok::test::ShowBesideLineEdit(F);
+    EXPECT_GE(F->width(), F->minimumSizeHint().width());
+    EXPECT_EQ(F->height(), 28); // fixed height: the initial one
+    // The unit is painted: dark text pixels right of the buttons.
+    bool Ink = false;
+    for (int X = 35 + 80 + 21; X < F->width(); ++X)
+        for (int Y = 0; Y < F->height(); ++Y)
+            Ink = Ink || GetRValue(PixelAt(*F, X, Y)) < 80;
+    EXPECT_TRUE(Ink);
+}
+
+TEST(TNumIO2, ValueAndTextSignalsByCodeAndTyping)
+{
+    auto F = MakeField();
+    QList<double> Values, Again;
+    QStringList Texts;
+    int Changes = 0;
+    QObject::connect(F.get(), &TNumIO2::valueChanged, [&](double V) { Values << V; });
+    QObject::connect(F.get(), &TNumIO2::valueChanged, [&](double V) { Again << V; });
+    QObject::connect(F.get(), &TNumIO2::textChanged, [&](const QString& T) { Texts << T; });
+    QObject::connect(F.get(), &TNumIO2::changed, [&] { ++Changes; });
+    F->SetValue(2.5);
+    F->SetValue(2.5); // unchanged: nothing
+    F->SetText(QStringLiteral("2.50")); // a new text of the same value
+    F->SetText(QStringLiteral("x"));    // refused: nothing
+    F->setProperty("Value", 3.0);
+    PressKey(*F, '7');
+    EXPECT_EQ(Values, QList<double>({2.5, 3.0, F->GetValue()}));
+    EXPECT_EQ(Again, Values);
+    EXPECT_EQ(Texts.size(), 4);
+    EXPECT_EQ(Texts.last(), F->GetText());
+    EXPECT_EQ(Changes, 1); // OnChange's moment: typing only
+}
+
+namespace {
+// Counts the value notifications for assistive technology.
+class TCountingField : public TNumIO2
+{
+public:
+    void NotifyAccessibleValueChanged() override
+    {
+        ++Notifications;
+        TNumIO2::NotifyAccessibleValueChanged();
+    }
+    int Notifications = 0;
+};
+} // namespace
+
+TEST(TNumIO2, AccessibleSpinBox)
+{
+    auto F = std::make_unique<TCountingField>();
+    F->HandleNeeded();
+    F->SetLeftText(QStringLiteral("Setpoint"));
+    F->SetRightText(QStringLiteral("bar"));
+    F->SetRangeHigh(10);
+    F->SetValue(4.5);
+    F->SetReadOnly(true);
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(F.get());
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::SpinBox);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Setpoint"));
+    EXPECT_EQ(A->text(QAccessible::Value), F->GetText() + QStringLiteral(" bar"));
+    EXPECT_TRUE(A->state().readOnly);
+    EXPECT_TRUE(A->state().focusable);
+    ASSERT_NE(A->valueInterface(), nullptr);
+    EXPECT_EQ(A->valueInterface()->currentValue().toDouble(), 4.5);
+    EXPECT_EQ(A->valueInterface()->maximumValue().toDouble(), 10.0);
+    EXPECT_EQ(F->Notifications, 1);
+    F->SetValue(4.5);
+    EXPECT_EQ(F->Notifications, 1);
+}
+
+TEST(TNumIO, ValueSignalOnlyForTheTextThatStays)
+{
+    EditField F(itInt, 0, 100);
+    QList<double> Values;
+    QObject::connect(&F.Edit, &TNumIO::valueChanged, [&](double V) { Values << V; });
+    int Changed = 0;
+    QObject::connect(&F.Edit, &TCustomEdit::changed, [&] { ++Changed; });
+    F.Type("42");
+    F.Type("9"); // 429 is out of range: put back to 42
+    F.Edit.SetValue(7);
+    F.Edit.SetValue(7);
+    EXPECT_EQ(Values, QList<double>({4, 42, 7}));
+    EXPECT_EQ(Changed, F.Changes);
+    EXPECT_TRUE(F.Edit.setProperty("InputFormat", QStringLiteral("itHex")));
+    EXPECT_EQ(F.Edit.GetInputFormat(), itHex);
 }

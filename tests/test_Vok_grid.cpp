@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QListWidget>
 #include <QScrollBar>
@@ -858,4 +859,31 @@ TEST(GridEditor, PickListAsksForItemsWhenItDropsDown)
     List->DropDown();
     EXPECT_FALSE(List->GetListVisible());
     EXPECT_EQ(G->ItemRequests, 2);
+}
+
+// ---- Qt citizenship ---------------------------------------------------------
+
+TEST(DrawGridQt, CurrentCellSignalsTopLeftAndAccessibility)
+{
+    auto G = MakeGrid();
+    QList<int> Cols, Rows;
+    int TopLeft = 0;
+    QObject::connect(G.get(), &TCustomGrid::colChanged, [&](int C) { Cols << C; });
+    QObject::connect(G.get(), &TCustomGrid::rowChanged, [&](int R) { Rows << R; });
+    QObject::connect(G.get(), &TCustomDrawGrid::topLeftChanged, [&] { ++TopLeft; });
+    Key(*G, 39);  // right
+    Key(*G, 40);  // down
+    G->SetCol(2); // unchanged: nothing
+    G->setProperty("Row", 20);
+    G->SetSelection(GridRect(3, 5, 3, 5));
+    EXPECT_EQ(Cols, QList<int>({2, 3}));
+    EXPECT_EQ(Rows, QList<int>({3, 20, 5}));
+    EXPECT_GE(TopLeft, 1); // row 20 scrolled into view
+
+    EXPECT_EQ(G->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
+    EXPECT_EQ(TDrawGrid().sizeHint(), QSize(320, 120));
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(G.get());
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::Table);
+    EXPECT_TRUE(A->state().focusable);
 }

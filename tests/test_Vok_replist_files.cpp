@@ -479,8 +479,14 @@ TEST_F(ReplistFiles, WritersReportProgressAndReplaceFilesWhole)
         EXPECT_EQ(Sender, &D);
         Percents.push_back(Percent);
     };
+    int Signals = 0;
+    QObject::connect(&D, &TRLData::percentDone, [&](int Percent) {
+        ++Signals;
+        EXPECT_EQ(Percent, Percents.back()); // right after the handler
+    });
     D.SaveAsXMLFile(Path("p.xml"), QString());
     ASSERT_FALSE(Percents.empty());
+    EXPECT_EQ(Signals, int(Percents.size()));
     EXPECT_TRUE(std::is_sorted(Percents.begin(), Percents.end()));
     EXPECT_EQ(Percents.back(), 100);
     EXPECT_GT(Percents.size(), 50u);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QMetaProperty>
 #include <QColorDialog>
 #include <QTimer>
 #include <QApplication>
@@ -412,4 +414,94 @@ TEST(ColorDialog, ConfirmTakesTheColorCancelKeepsIt)
     OnModal([](QWidget* Modal) { static_cast<QDialog*>(Modal)->reject(); });
     EXPECT_FALSE(D.Execute());
     EXPECT_EQ(D.GetColor(), clNavy);
+}
+
+TEST(StandardControlsQt, NotifyingEventsAndPropertiesAreSignals)
+{
+    TEdit Edit;
+    QStringList Texts;
+    int EditChanges = 0;
+    QObject::connect(&Edit, &TCustomEdit::changed, [&] { ++EditChanges; });
+    const QMetaProperty Text = Edit.metaObject()->property(Edit.metaObject()->indexOfProperty("Text"));
+    ASSERT_TRUE(Text.hasNotifySignal());
+    EXPECT_EQ(Text.notifySignal().name(), QByteArray("changed"));
+    Edit.SetText(QStringLiteral("abc"));
+    Edit.SetText(QStringLiteral("abc"));
+    EXPECT_EQ(EditChanges, 1);
+
+    TComboBox Combo;
+    Combo.SetStyle(csDropDownList);
+    Combo.SetItems({"Red", "Green", "Blue"});
+    QList<int> Indexes;
+    QObject::connect(&Combo, &TCustomComboBox::itemIndexChanged, [&](int I) { Indexes << I; });
+    Combo.SetItemIndex(1);
+    Combo.SetItemIndex(1);
+    Combo.setProperty("ItemIndex", 2);
+    EXPECT_EQ(Indexes, QList<int>({1, 2}));
+
+    QWidget Form;
+    auto* A = new TSpeedButton(&Form);
+    auto* B = new TSpeedButton(&Form);
+    A->SetGroupIndex(1);
+    B->SetGroupIndex(1);
+    QList<bool> DownA, DownB;
+    QObject::connect(A, &TSpeedButton::downChanged, [&](bool D) { DownA << D; });
+    QObject::connect(B, &TSpeedButton::downChanged, [&](bool D) { DownB << D; });
+    A->SetDown(true);
+    B->SetDown(true); // A comes up
+    B->SetDown(true);
+    EXPECT_EQ(DownA, QList<bool>({true, false}));
+    EXPECT_EQ(DownB, QList<bool>({true}));
+
+    TTreeView Tree;
+    TTreeNode* Node = Tree.GetItems().AddChild(nullptr, QStringLiteral("Root"));
+    QList<TTreeNode*> Selected;
+    QObject::connect(&Tree, &TCustomTreeView::changed, [&](TTreeNode* N) { Selected << N; });
+    Tree.setCurrentItem(Node);
+    EXPECT_EQ(Selected, QList<TTreeNode*>({Node}));
+
+    TPen Pen;
+    int PenChanges = 0;
+    QObject::connect(&Pen, &TPen::changed, [&] { ++PenChanges; });
+    Pen.SetWidth(3);
+    EXPECT_EQ(PenChanges, 1);
+}
+
+TEST(StandardControlsQt, LabelsAndPanelsForAssistiveTechnologyAndDisabledParents)
+{
+    QWidget Form;
+    auto* Label = new TLabel(&Form);
+    Label->SetCaption(QStringLiteral("Pressure"));
+    auto* Panel = new TPanel(&Form);
+    Panel->SetCaption(QStringLiteral("Boiler"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Label)->role(), QAccessible::StaticText);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Label)->text(QAccessible::Name), QStringLiteral("Pressure"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Panel)->role(), QAccessible::Pane);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Panel)->text(QAccessible::Name), QStringLiteral("Boiler"));
+    EXPECT_TRUE(Label->setProperty("Layout", QStringLiteral("tlCenter")));
+    EXPECT_EQ(Label->GetLayout(), tlCenter);
+    EXPECT_TRUE(Panel->setProperty("BevelOuter", QStringLiteral("bvLowered")));
+    EXPECT_EQ(Panel->GetBevelOuter(), bvLowered);
+
+    Label->Repaint();
+    const QImage Live = Label->GetPicture().copy();
+    Form.setEnabled(false); // the caption turns embossed
+    Label->Update();
+    EXPECT_NE(Label->GetPicture(), Live);
+}
+
+TEST(StandardControlsQt, SystemColorsOfQtWidgetsFollowThePalette)
+{
+    QWidget Form;
+    auto* Edit = new TEdit(&Form);
+    auto* Tree = new TTreeView(&Form);
+    QPalette Dark = Form.palette();
+    Dark.setColor(QPalette::Base, QColor(0x23, 0x23, 0x23));
+    Form.setPalette(Dark);
+    EXPECT_EQ(Edit->palette().color(QPalette::Base), QColor(0x23, 0x23, 0x23)); // clWindow
+    EXPECT_EQ(Tree->palette().color(QPalette::Base), QColor(0x23, 0x23, 0x23));
+    Edit->SetColor(clYellow); // a fixed color stays
+    Form.setPalette(QPalette());
+    EXPECT_EQ(Edit->palette().color(QPalette::Base), QColor(Qt::yellow));
+    EXPECT_EQ(Tree->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
 }

@@ -126,7 +126,7 @@ public:
             "drag a header border to size a column, type or press Enter to edit, F4 opens the status list."));
         Title->setWordWrap(true);
         FGrid = new SensorGrid(FLog);
-        FGrid->setMinimumSize(520, 420);
+        FGrid->SetBounds(0, 0, 520, 420);
         Left->addWidget(Title);
         Left->addWidget(FGrid, 1);
         FEvents = new QPlainTextEdit;

@@ -26,7 +26,6 @@ TMeter* PanelMeter(const QString& Caption, int Width, int Height)
 {
     auto* M = new TMeter;
     M->SetBounds(0, 0, Width, Height);
-    M->setFixedSize(Width, Height);
     M->SetColorBakG(0xE8F8FC);
     M->SetColorScale(0x402010);
     M->SetCaption(Caption);

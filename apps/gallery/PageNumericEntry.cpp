@@ -122,7 +122,6 @@ private:
         Field->SetLeftSpace(55);
         Field->SetGaugeLeftMargin(55);
         Field->SetTextBoxWidth(90);
-        Field->setFixedSize(Field->GetWidth(), Height);
         auto* Readout = new QLabel;
         Readout->setMinimumWidth(260);
         auto* Events = new QLabel;

@@ -2,6 +2,8 @@
 //
 //   vok_gallery                    opens the window
 //   vok_gallery --screenshot DIR   writes DIR/<page>.png for every page and exits
+//   --dark                         a dark palette (the components follow it)
+//   --compact                      screenshots at the window's smallest size
 #include "GalleryPages.h"
 
 #include <QApplication>
@@ -10,7 +12,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPalette>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -60,7 +64,33 @@ private:
     QStackedWidget* FStack;
 };
 
-int WriteScreenshots(GalleryWindow& Window, const QString& Dir)
+// A dark variant of the style's palette.
+QPalette DarkPalette()
+{
+    QPalette P = QApplication::style()->standardPalette();
+    const QColor Window(0x35, 0x35, 0x35), Base(0x23, 0x23, 0x23), Text(0xE0, 0xE0, 0xE0);
+    for (const QPalette::ColorGroup Group : {QPalette::Active, QPalette::Inactive}) {
+        P.setColor(Group, QPalette::Window, Window);
+        P.setColor(Group, QPalette::Button, Window);
+        P.setColor(Group, QPalette::Base, Base);
+        P.setColor(Group, QPalette::AlternateBase, Window);
+        P.setColor(Group, QPalette::WindowText, Text);
+        P.setColor(Group, QPalette::ButtonText, Text);
+        P.setColor(Group, QPalette::Text, Text);
+        P.setColor(Group, QPalette::Light, QColor(0x60, 0x60, 0x60));
+        P.setColor(Group, QPalette::Midlight, QColor(0x4A, 0x4A, 0x4A));
+        P.setColor(Group, QPalette::Dark, QColor(0x20, 0x20, 0x20));
+        P.setColor(Group, QPalette::Mid, QColor(0x2A, 0x2A, 0x2A));
+        P.setColor(Group, QPalette::Shadow, QColor(0x10, 0x10, 0x10));
+        P.setColor(Group, QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    }
+    P.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    P.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    P.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    return P;
+}
+
+int WriteScreenshots(GalleryWindow& Window, const QString& Dir, bool Compact)
 {
     if (!QDir().mkpath(Dir)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(Dir));
@@ -69,6 +99,8 @@ int WriteScreenshots(GalleryWindow& Window, const QString& Dir)
     Window.show();
     for (int I = 0; I < Window.PageCount(); ++I) {
         Window.ShowPage(I);
+        if (Compact)
+            Window.resize(Window.minimumSizeHint());
         QApplication::processEvents();
         const QString File = QDir(Dir).filePath(vok::gallery::ScreenshotName(Window.PageTitle(I)));
         if (!Window.grab().save(File)) {
@@ -92,11 +124,17 @@ int main(int argc, char** argv)
     const QCommandLineOption Screenshot(QStringLiteral("screenshot"),
         QStringLiteral("Render every page to DIR/<page>.png and exit."), QStringLiteral("DIR"));
     Parser.addOption(Screenshot);
+    const QCommandLineOption Dark(QStringLiteral("dark"), QStringLiteral("Use a dark palette."));
+    Parser.addOption(Dark);
+    const QCommandLineOption Compact(QStringLiteral("compact"), QStringLiteral("Screenshots at the smallest window size."));
+    Parser.addOption(Compact);
     Parser.process(App);
+    if (Parser.isSet(Dark))
+        QApplication::setPalette(DarkPalette());
 
     GalleryWindow Window;
     if (Parser.isSet(Screenshot))
-        return WriteScreenshots(Window, Parser.value(Screenshot));
+        return WriteScreenshots(Window, Parser.value(Screenshot), Parser.isSet(Compact));
     Window.show();
     return App.exec();
 }

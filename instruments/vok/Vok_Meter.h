@@ -14,7 +14,11 @@
 namespace vok {
 
 // Scale layouts; the number is the sweep of the scale in degrees.
+inline namespace MeterEnums {
+Q_NAMESPACE_EXPORT(VOK_EXPORT)
 enum TMeterLayout : quint8 { mlCirc90, mlCirc120, mlCirc180, mlCirc270, mlCirc300, mlCirc360 };
+Q_ENUM_NS(TMeterLayout)
+} // namespace MeterEnums
 
 class TMeter;
 
@@ -70,6 +74,9 @@ public:
     void Assign(QObject* Source);
 
     TNotifyEvent OnChange;
+
+Q_SIGNALS:
+    void changed();
 
 private:
     template <class T>
@@ -157,8 +164,8 @@ class VOK_EXPORT TMeter : public TGraphicControl
     Q_PROPERTY(double ScaleBkWidth READ GetScaleBkWidth WRITE SetScaleBkWidth RESET ResetScaleBkWidth)
     Q_PROPERTY(bool ScaleBkVisible READ GetScaleBkVisible WRITE SetScaleBkVisible RESET ResetScaleBkVisible)
     Q_PROPERTY(bool ScaleVisible READ GetScaleVisible WRITE SetScaleVisible RESET ResetScaleVisible)
-    Q_PROPERTY(double Value READ GetValue WRITE SetValue RESET ResetValue)
-    Q_PROPERTY(double ValueSec READ GetValueSec WRITE SetValueSec RESET ResetValueSec)
+    Q_PROPERTY(double Value READ GetValue WRITE SetValue RESET ResetValue NOTIFY valueChanged)
+    Q_PROPERTY(double ValueSec READ GetValueSec WRITE SetValueSec RESET ResetValueSec NOTIFY valueSecChanged)
 
 public:
     explicit TMeter(QWidget* AOwner = nullptr);
@@ -275,6 +282,14 @@ public:
     void Loaded() override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
 
+    // The initial size; the dial stays legible down to half of it.
+    QSize minimumSizeHint() const override;
+    // A dial for assistive technology: named by the caption (unless it has
+    // an accessible name), its value the main needle's within the scale.
+    QAccessible::Role AccessibleRole() const override;
+    QString AccessibleName() const override;
+    bool AccessibleValue(double& Value, double& Minimum, double& Maximum) const override;
+
     void DoOverFlowEvent();
     void DoUnderFlowEvent();
     void DoNormalRangeEvent();
@@ -290,8 +305,19 @@ public:
     TNotifyEvent OnUnderFlow;
     TNotifyEvent OnNormalRange;
 
+Q_SIGNALS:
+    void mouseMoveInMeter(bool WithinRange, vok::TShiftState Shift, double MeterValue);
+    void overFlow();
+    void underFlow();
+    void normalRange();
+    void valueChanged(double Value);
+    void valueSecChanged(double Value);
+
 private:
     class Painter;
+
+    // valueChanged/valueSecChanged for the needle values that changed.
+    void NotifyValueChanges(double OldValue, double OldValueSec);
 
     template <class T>
     void StoreAndPaint(T& Field, T Value);

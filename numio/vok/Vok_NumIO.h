@@ -16,6 +16,9 @@
 
 namespace vok {
 
+inline namespace NumIOEnums {
+Q_NAMESPACE_EXPORT(VOK_EXPORT)
+
 // The input format of a numeric field.
 enum TInFormat : quint8 {
     itExp,       // decimal number with optional exponent ('1.5E-3')
@@ -27,6 +30,8 @@ enum TInFormat : quint8 {
     itBin,       // binary digits
     itDynamic    // "$" hexadecimal, "%" binary, "&" octal, else decimal with exponent
 };
+Q_ENUM_NS(TInFormat)
+} // namespace NumIOEnums
 
 // ---- Separator modes -------------------------------------------------------
 
@@ -163,9 +168,9 @@ class VOK_EXPORT TNumIO2 : public TCustomControl
     Q_PROPERTY(QString RightText READ GetRightText WRITE SetRightText)
     Q_PROPERTY(vok::TAlignment RightTextAlignment READ GetRightTextAlignment WRITE SetRightTextAlignment)
     Q_PROPERTY(int SignificantDigits READ GetSignificantDigits WRITE SetSignificantDigits)
-    Q_PROPERTY(QString Text READ GetText WRITE SetText)
+    Q_PROPERTY(QString Text READ GetText WRITE SetText NOTIFY textChanged)
     Q_PROPERTY(int TextBoxWidth READ GetTextBoxWidth WRITE SetTextBoxWidth)
-    Q_PROPERTY(double Value READ GetValue WRITE SetValue)
+    Q_PROPERTY(double Value READ GetValue WRITE SetValue NOTIFY valueChanged)
 
 public:
     explicit TNumIO2(QWidget* AOwner = nullptr);
@@ -277,8 +282,6 @@ public:
 
     // Width and height: the height is at least 18 and pulls ButHeight down.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
-    bool GetEnabled() const override { return FEnabled; }
-    void SetEnabled(bool Value) override;
 
     void Assign(QObject* Source) override;
     void AssignTo(QObject* Dest) override;
@@ -302,13 +305,37 @@ public:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void DoEnter() override;
+    // The caret goes with the focus.
+    void DoExit() override;
+
+    // The initial size; the smallest one shows the left caption's room, the
+    // text box, the spin buttons and the right caption.
+    QSize minimumSizeHint() const override;
+    // A spin box for assistive technology: named by the left caption (unless
+    // it has an accessible name), its value the number within the range.
+    QAccessible::Role AccessibleRole() const override;
+    QString AccessibleName() const override;
+    QString AccessibleValueText() const override;
+    bool AccessibleValue(double& Value, double& Minimum, double& Maximum) const override;
+    void AccessibleState(QAccessible::State& State) const override;
+    // Repaints at once (greyed while disabled, also through a parent).
+    void EnabledChanged() override;
 
     // Optional preferred values: when not empty, spin buttons and gauge snap to them.
     TDoubleArray ButtonPivots;
     TNotifyEvent OnChange;
     TOnGaugeChangeEvent OnGaugeChange;
 
+Q_SIGNALS:
+    void changed();
+    void gaugeChanged(vok::TShiftState Shift, double GaugeValue);
+    void textChanged(const QString& Text);
+    void valueChanged(double Value);
+
 private:
+    // Emits textChanged/valueChanged for what changed since the last call.
+    void NotifyChanges();
+
     // The layout at the control's current size.
     TNumIO2Layout Layout() const;
     void RestartCaretTimer();
@@ -328,7 +355,6 @@ private:
     bool FSuppressPaint = true;
     bool FPainting = false;
     bool FValueChanged = false;
-    bool FEnabled = true;
     double FButIncrem = 1.0;
     bool FCaretVisib = true;
     int FMouseAreaCode = 0;
@@ -339,6 +365,8 @@ private:
     bool FOnlineCheck = true;
     bool FReadOnly = false;
     bool FAutoSize = false;
+    QString FNotifiedText;
+    double FNotifiedValue = 0.0;
 };
 
 // ---- TNumIO: the numeric field on the platform edit --------------------------------
@@ -356,6 +384,7 @@ class VOK_EXPORT TNumIO : public TCustomEdit
     Q_PROPERTY(double RangeHigh READ GetRangeHigh WRITE SetRangeHigh)
     Q_PROPERTY(vok::TDecPSep DecPlaceSep READ GetDecPlaceSep WRITE SetDecPlaceSep)
     Q_PROPERTY(bool Beep READ GetBeep WRITE SetBeep)
+    Q_PROPERTY(double Value READ GetValue WRITE SetValue NOTIFY valueChanged STORED false)
 
 public:
     // The range is [-uc_MaxDouble, uc_MaxDouble] on a designing owner and
@@ -393,9 +422,14 @@ public:
     void Assign(QObject* Source) override;
     void AssignTo(QObject* Dest) override;
 
+Q_SIGNALS:
+    void valueChanged(double Value);
+
 private:
     // Forgets the accepted text and checks the current one again.
     void Recheck();
+    // The check of Change(): keeps the text or puts the last accepted one back.
+    void CheckText();
 
     std::unique_ptr<TNumIOTextFormat> FFormat;
     QString FOldText;
@@ -403,6 +437,7 @@ private:
     bool FBeep = false;
     double FMinimum = 0.0;
     double FMaximum = 0.0;
+    double FNotifiedValue = 0.0;
 };
 
 } // namespace vok

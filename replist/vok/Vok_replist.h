@@ -25,7 +25,11 @@ class ReplistLoader;
 
 // Check marks of a column: none, independent check boxes, radio behaviour
 // (at most one checked cell per column).
+inline namespace ReplistEnums {
+Q_NAMESPACE_EXPORT(VOK_EXPORT)
 enum TCheckMode : quint8 { cmNone, cmBox, cmRadio };
+Q_ENUM_NS(TCheckMode)
+} // namespace ReplistEnums
 
 // The vocabulary of the report-list file.
 enum TRepListXmlTag : quint8 {
@@ -240,7 +244,18 @@ public:
     TBeforeHTMLExportEvent OnBeforeHTMLExport;
     TOnPercentDoneEvent OnPercentDone;
 
+Q_SIGNALS:
+    void beforeSortExchange(int Index1, int Index2);
+    void percentDone(int Percent);
+
 private:
+    // Fires OnPercentDone, then percentDone(); what long operations report to.
+    const TOnPercentDoneEvent FReportPercent = [this](QObject*, int Percent) {
+        if (OnPercentDone)
+            OnPercentDone(this, Percent);
+        Q_EMIT percentDone(Percent);
+    };
+
     void ResetNrOfColumns() { SetNrOfColumns(1); }
     void ResetNrOfRows() { SetNrOfRows(0); }
     void ResetCommonHeader();
