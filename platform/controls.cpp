@@ -108,8 +108,17 @@ void TControlCore::ApplyColorToPalette(QPalette::ColorRole Role)
     // Not through the own palette, which holds the color set last time.
     const QWidget* Parent = FWidget->parentWidget();
     const QPalette Source = Parent ? Parent->palette() : QApplication::palette(FWidget);
+    const QColor Color = ColorToQColor(ColorToRGB(GetColor(), Source));
     QPalette Palette = FWidget->palette();
-    Palette.setColor(Role, ColorToQColor(ColorToRGB(GetColor(), Source)));
+    if (IsSystemColor(GetColor()) && Color == Source.color(Role)) {
+        // The role the palette has anyway (clWindow as Base): inherited, so
+        // it follows every later palette by itself.
+        QPalette RoleOnly;
+        RoleOnly.setColor(Role, Color);
+        Palette.setResolveMask(Palette.resolveMask() & ~RoleOnly.resolveMask());
+    } else {
+        Palette.setColor(Role, Color);
+    }
     FWidget->setPalette(Palette); // the same palette again sends no change
 }
 

@@ -886,4 +886,15 @@ TEST(DrawGridQt, CurrentCellSignalsTopLeftAndAccessibility)
     ASSERT_NE(A, nullptr);
     EXPECT_EQ(A->role(), QAccessible::Table);
     EXPECT_TRUE(A->state().focusable);
+
+    // clWindow cells and clBtnFace fixed cells follow the palette.
+    auto P = MakeGrid();
+    QPalette Dark = P->palette();
+    Dark.setColor(QPalette::Base, QColor(0x23, 0x23, 0x23));
+    Dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    P->setPalette(Dark);
+    P->Update();
+    const TPoint Cell = Middle(*P, 3, 3);
+    EXPECT_EQ(P->GetCanvas()->GetPixel(Cell.X + 15, Cell.Y), RGBToColor(0x23, 0x23, 0x23));
+    EXPECT_EQ(P->GetCanvas()->GetPixel(5, 5), RGBToColor(0x35, 0x35, 0x35));
 }

@@ -45,6 +45,7 @@ public:
         C->LineTo(FLast.X, FLast.Y + 7);
         C->GetPen()->SetColor(clBlack);
         C->GetBrush()->SetStyle(bsClear);
+        C->GetFont()->SetColor(clGray);
         C->TextOut(6, 4, QStringLiteral("Click, drag, type, turn the wheel here"));
         C->GetBrush()->SetStyle(bsSolid);
         C->GetBrush()->SetColor(clBlack);
@@ -143,6 +144,7 @@ public:
         Panel->SetBounds(12, 132, 248, 36);
         Panel->SetCaption(QStringLiteral("Channel 3: 4.20 mA"));
         Panel->SetColor(0xE0F0FF);
+        Panel->GetFont()->SetColor(clBlack);
 
         const char* Tools[] = {"<<", "<", ">", ">>"};
         int X = 12;

@@ -103,6 +103,7 @@ public:
         if (ACol == 5 && ARow > 1 && !(AState & gdSelected)) {
             const TColor Shade[] = {0xE8F5E8, 0xD8F0FF, 0xC8E8FF, 0xD0D0FF};
             C->GetBrush()->SetColor(Shade[StatusValues.indexOf(Text) < 0 ? 0 : StatusValues.indexOf(Text)]);
+            C->GetFont()->SetColor(clBlack); // fixed light shades: dark text in any palette
         }
         const bool Numeric = ACol >= 1 && ACol <= 4 && ARow > 1;
         const int X = Numeric ? ARect.Right - 4 - C->TextWidth(Text) : ARect.Left + 4;

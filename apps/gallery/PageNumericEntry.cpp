@@ -122,6 +122,8 @@ private:
         Field->SetLeftSpace(55);
         Field->SetGaugeLeftMargin(55);
         Field->SetTextBoxWidth(90);
+        // The captions in the palette's text color, so they read on any background.
+        Field->SetColorOutText(clBtnText);
         auto* Readout = new QLabel;
         Readout->setMinimumWidth(260);
         auto* Events = new QLabel;
