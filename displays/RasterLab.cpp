@@ -5,9 +5,18 @@
 #include <vok/Vok_colors.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace vok {
+
+namespace {
+// Offsets and text origins stay within this range, far beyond any board,
+// so that sums of positions and offsets cannot overflow.
+constexpr int PosLimit = 1 << 29;
+
+int Bounded(qint64 Value) { return int(std::clamp<qint64>(Value, -PosLimit, PosLimit)); }
+} // namespace
 
 TRDGlyphSpan RDGlyphSpan(const TRDCharMatrix& CMat, uint Code)
 {
@@ -162,8 +171,12 @@ void TRasterLab::PaintString(TCanvas* Canvas, const TRDCharMatrix& CMat, int X, 
     int XPos = X;
     if (BlockMode == rdbmOn)
         Strip(XPos - S, XPos);
+    const int W = Canvas->Width();
     for (QChar Ch : Text) {
-        const int Width = PaintChar(Canvas, CMat, XPos, Y, Ch, DotSize, DotSpacing, ColorOn, !Proportional);
+        const int Width = S * (Proportional ? RDGlyphSpan(CMat, Ch.unicode()).Columns() : CMat.FontWidth);
+        // Characters off the board only count for the length.
+        if (XPos < W && XPos + Width > 0)
+            PaintChar(Canvas, CMat, XPos, Y, Ch, DotSize, DotSpacing, ColorOn, !Proportional);
         XPos += Proportional ? Width + S : (CMat.FontWidth + 1) * S;
         if (BlockMode == rdbmOn)
             Strip(XPos - S, XPos);
@@ -355,7 +368,7 @@ void TRasterLab::SetScrollInterval(int Value)
 
 void TRasterLab::SetScrollIncrement(int Value)
 {
-    Value = std::max(1, std::abs(Value));
+    Value = Value == INT_MIN ? INT_MAX : std::max(1, std::abs(Value));
     if (FScrollInc == Value)
         return;
     FScrollInc = Value;
@@ -418,28 +431,28 @@ void TRasterLab::ScrollStep()
         FScrollPosY = 0;
         break;
     case rdsmRight:
-        FScrollPosX += FScrollInc;
+        FScrollPosX = Bounded(qint64(FScrollPosX) + FScrollInc);
         if (FScrollLoop && FScrollPosX > GetWidth()) {
             FScrollPosX = -FTextBitLength;
             Restart = true;
         }
         break;
     case rdsmLeft:
-        FScrollPosX -= FScrollInc;
+        FScrollPosX = Bounded(qint64(FScrollPosX) - FScrollInc);
         if (FScrollLoop && FScrollPosX < -FTextBitLength) {
             FScrollPosX = GetWidth();
             Restart = true;
         }
         break;
     case rdsmDown:
-        FScrollPosY += FScrollInc;
+        FScrollPosY = Bounded(qint64(FScrollPosY) + FScrollInc);
         if (FScrollLoop && FScrollPosY > GetHeight()) {
             FScrollPosY = -TextHeight;
             Restart = true;
         }
         break;
     case rdsmUp:
-        FScrollPosY -= FScrollInc;
+        FScrollPosY = Bounded(qint64(FScrollPosY) - FScrollInc);
         if (FScrollLoop && FScrollPosY < -TextHeight) {
             FScrollPosY = GetHeight();
             Restart = true;
@@ -521,19 +534,21 @@ void TRasterLab::Paint()
 
     // Step 2: the raster gaps between the dots.
     const int S = Step();
+    const int TextX = Bounded(qint64(FXPos) + FScrollPosX);
+    const int TextY = Bounded(qint64(FYPos) + FScrollPosY);
     if (FCharBlockMode != rdbmOff && FDotSpacing > 0) {
         C->GetBrush()->SetColor(FColorLabBakG);
-        const int Y0 = (FYPos + FScrollPosY) % S - FDotSpacing - 1;
+        const int Y0 = TextY % S - FDotSpacing - 1;
         for (int B = 0; B <= H / S + 1; ++B)
             C->FillRect(Rect(0, Y0 + B * S + 1, W, Y0 + B * S + 1 + FDotSpacing));
-        const int X0 = (FXPos + FScrollPosX) % S - FDotSpacing - 1;
+        const int X0 = TextX % S - FDotSpacing - 1;
         for (int B = 0; B <= W / S + 1; ++B)
             C->FillRect(Rect(X0 + B * S + 1, 0, X0 + B * S + 1 + FDotSpacing, H));
     }
 
     // Step 3: the text, its dots dimmed half way to the unlit colour while disabled.
     const TColor On = isEnabled() ? FColorDotOn : MeanColor(ColorToRGB(FColorDotOn), ColorToRGB(FColorDotOff));
-    PaintString(C, *FCMat, FXPos + FScrollPosX, FYPos + FScrollPosY, FLabText, FDotSize, FDotSpacing, On, FColorLabBakG, FCharBlockMode, FProportional, FTextBitLength);
+    PaintString(C, *FCMat, TextX, TextY, FLabText, FDotSize, FDotSpacing, On, FColorLabBakG, FCharBlockMode, FProportional, FTextBitLength);
 
     PaintFrame(C, W, H);
     GetCanvas()->SetCopyMode(cmSrcCopy);

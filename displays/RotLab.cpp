@@ -11,11 +11,11 @@ TPoint RotatedTextOrigin(int PosX, int PosY, int Width, int Height, int Angle, T
 {
     const int Hw = Width / 2;
     const int Hh = Height / 2;
-    const double A = Angle * std::numbers::pi / 180.0;
+    const double A = (Angle % 360) * std::numbers::pi / 180.0;
     const double S = std::sin(A), C = std::cos(A);
     // How far along the text's base line the reference point lies.
     const int Along = Alignment == taLeftJustify ? 0 : Alignment == taCenter ? Hw : 2 * Hw;
-    return Point(PosX + Round(-Along * C - Hh * S), PosY + Round(Along * S - Hh * C));
+    return Point(Round(PosX + (-Along * C - Hh * S)), Round(PosY + (Along * S - Hh * C)));
 }
 
 TRotLab::TRotLab(QWidget* AOwner)
@@ -134,8 +134,8 @@ void TRotLab::DoDrawText(TRect&, int Flags)
     TCanvas* C = GetCanvas();
     C->SetFont(GetFont());
     TFont* F = C->GetFont();
-    F->SetEscapement(FTextAngle * 10);
-    F->SetOrientation(FTextAngle * 10);
+    F->SetEscapement(FTextAngle % 360 * 10);
+    F->SetOrientation(FTextAngle % 360 * 10);
     F->SetQuality(FAntiAlias ? fqAntialiased : fqDefault);
     C->GetBrush()->SetStyle(bsClear);
     const QString Text = GetCaption();

@@ -191,7 +191,8 @@ void TSevenSeg::SetFrameStyle(TFrameStyle Value)
 
 void TSevenSeg::SetInterDigDist(int Value)
 {
-    Value = std::min(Value, 255);
+    // A negative gap would widen the glyphs beyond their cells.
+    Value = std::clamp(Value, 0, 255);
     if (FInterDigDist == Value)
         return;
     FInterDigDist = Value;
@@ -202,7 +203,8 @@ void TSevenSeg::SetInterDigDist(int Value)
 
 void TSevenSeg::SetMargin(int Value)
 {
-    Value = std::min(Value, GetHeight() / 2 - 1);
+    // A negative margin would make the cache larger than the control.
+    Value = std::max(0, std::min(Value, GetHeight() / 2 - 1));
     if (FMargin == Value)
         return;
     FMargin = Value;

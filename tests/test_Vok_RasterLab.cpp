@@ -4,6 +4,7 @@
 
 #include <QSignalSpy>
 
+#include <climits>
 #include <string_view>
 
 using namespace vok;
@@ -216,6 +217,8 @@ TEST(TRasterLab, TimerSettings)
     EXPECT_EQ(L.GetScrollInterval(), 10);
     L.SetScrollIncrement(0);
     EXPECT_EQ(L.GetScrollIncrement(), 1);
+    L.SetScrollIncrement(INT_MIN);
+    EXPECT_EQ(L.GetScrollIncrement(), INT_MAX);
     EXPECT_FALSE(L.TimerRunning());
     L.SetScrollMode(rdsmLeft);
     EXPECT_EQ(L.TimerInterval(), 10);
@@ -252,4 +255,20 @@ TEST(TRasterLab, AssignCopiesTextAndColours)
     EXPECT_EQ(B.GetDotSize(), 3);
     EXPECT_TRUE(B.setProperty("CharBlockMode", QStringLiteral("rdbmRaster")));
     EXPECT_EQ(B.GetCharBlockMode(), rdbmRaster);
+}
+
+TEST(TRasterLab, OffsetsStayBoundedWithoutLoop)
+{
+    TRasterLab L;
+    L.SetScrollLoop(false);
+    L.SetScrollIncrement(INT_MAX);
+    L.SetScrollMode(rdsmRight);
+    for (int I = 0; I < 3; ++I)
+        L.DoTimer();
+    EXPECT_EQ(L.GetScrollPosX(), 1 << 29);
+    L.SetScrollMode(rdsmUp);
+    for (int I = 0; I < 3; ++I)
+        L.DoTimer();
+    EXPECT_EQ(L.GetScrollPosY(), -(1 << 29));
+    EXPECT_EQ(PixelAt(L, 201, 30), TColor(0x404040)); // the text is gone, the raster stays
 }

@@ -120,6 +120,10 @@ TEST(TSevenSeg, ClampsAndIgnoredValues)
     EXPECT_EQ(S.GetNumDigits(), 4);
     S.SetMargin(100);
     EXPECT_EQ(S.GetMargin(), 37);
+    S.SetMargin(-5);
+    EXPECT_EQ(S.GetMargin(), 0);
+    S.SetInterDigDist(-10);
+    EXPECT_EQ(S.GetInterDigDist(), 0);
     S.SetInterDigDist(300);
     EXPECT_EQ(S.GetInterDigDist(), 255);
     // No room left for a glyph: empty cells, no picture of negative size.
