@@ -31,13 +31,10 @@ void WriteLengthPrefix(char* Dest, std::size_t Length)
 
 } // namespace
 
-TextColumn::TextColumn()
-    : FArena(1, '\0') // offset 0: the shared empty text
-{
-}
-
 std::string_view TextColumn::View(std::size_t Row) const
 {
+    if (!HoldsOffsets())
+        return {};
     const std::uint32_t Offset = FOffsets[Row];
     if (Offset == 0)
         return {};
@@ -66,13 +63,36 @@ std::size_t TextColumn::CellBytes(std::uint32_t Offset) const
 
 void TextColumn::Forget(std::uint32_t Offset) { FGarbage += CellBytes(Offset); }
 
+void TextColumn::Discard(std::uint32_t Offset)
+{
+    Forget(Offset);
+    FFilled -= Offset != 0 ? 1 : 0;
+}
+
+void TextColumn::AllocateOffsets()
+{
+    std::vector<std::uint32_t> Offsets;
+    Offsets.reserve(std::max(FReservedRows, FRows));
+    Offsets.resize(FRows, 0);
+    std::vector<char> Arena(1, '\0'); // offset 0: the shared empty text
+    FOffsets.swap(Offsets);
+    FArena.swap(Arena);
+    FGarbage = 0;
+    FFilled = 0;
+}
+
 void TextColumn::Set(std::size_t Row, std::string_view Utf8)
 {
     if (Utf8.size() > MaxCellBytes)
         Utf8 = Utf8.substr(0, MaxCellBytes);
+    if (!HoldsOffsets()) {
+        if (Utf8.empty())
+            return;
+        AllocateOffsets(); // all cells stay empty if this or anything below throws
+    }
     const std::uint32_t Old = FOffsets[Row];
     if (Utf8.empty()) {
-        Forget(Old);
+        Discard(Old);
         FOffsets[Row] = 0;
         return;
     }
@@ -96,6 +116,7 @@ void TextColumn::Set(std::size_t Row, std::string_view Utf8)
     std::memcpy(&FArena[At + LengthPrefixBytes(Utf8.size())], Utf8.data(), Utf8.size());
     FOffsets[Row] = static_cast<std::uint32_t>(At);
     Forget(Old);
+    FFilled += Old == 0 ? 1 : 0;
     CompactIfWasteful();
 }
 
@@ -124,40 +145,67 @@ void TextColumn::CompactIfWasteful() noexcept
     }
 }
 
+// Only offsets already allocated take the capacity now; a column of empty
+// cells remembers it for the day it allocates them.
 void TextColumn::Reserve(std::size_t Rows)
 {
-    if (Rows > FOffsets.capacity())
+    if (HoldsOffsets() && Rows > FOffsets.capacity())
         FOffsets.reserve(Rows);
+    FReservedRows = std::max(FReservedRows, Rows);
 }
 
 void TextColumn::Resize(std::size_t Rows) noexcept
 {
-    for (std::size_t Row = Rows; Row < FOffsets.size(); ++Row)
-        Forget(FOffsets[Row]);
-    FOffsets.resize(Rows, 0);
-    CompactIfWasteful();
+    if (HoldsOffsets()) {
+        for (std::size_t Row = Rows; Row < FOffsets.size(); ++Row)
+            Discard(FOffsets[Row]);
+        FOffsets.resize(Rows, 0);
+        CompactIfWasteful();
+    }
+    FRows = Rows;
 }
 
 void TextColumn::InsertEmptyRow(std::size_t Row) noexcept
 {
-    FOffsets.insert(FOffsets.begin() + std::ptrdiff_t(Row), 0);
+    if (HoldsOffsets())
+        FOffsets.insert(FOffsets.begin() + std::ptrdiff_t(Row), 0);
+    ++FRows;
+}
+
+void TextColumn::EraseRow(std::size_t Row) noexcept
+{
+    if (HoldsOffsets()) {
+        Discard(FOffsets[Row]);
+        FOffsets.erase(FOffsets.begin() + std::ptrdiff_t(Row));
+        CompactIfWasteful();
+    }
+    --FRows;
 }
 
 void TextColumn::KeepRows(const std::vector<bool>& Keep) noexcept
 {
     std::size_t To = 0;
-    for (std::size_t Row = 0; Row < FOffsets.size(); ++Row) {
-        if (Keep[Row])
-            FOffsets[To++] = FOffsets[Row];
-        else
-            Forget(FOffsets[Row]);
+    for (std::size_t Row = 0; Row < FRows; ++Row) {
+        if (!Keep[Row]) {
+            if (HoldsOffsets())
+                Discard(FOffsets[Row]);
+            continue;
+        }
+        if (HoldsOffsets())
+            FOffsets[To] = FOffsets[Row];
+        ++To;
     }
-    FOffsets.resize(To);
-    CompactIfWasteful();
+    if (HoldsOffsets()) {
+        FOffsets.resize(To);
+        CompactIfWasteful();
+    }
+    FRows = To;
 }
 
 void TextColumn::Permute(const std::vector<std::uint32_t>& Order, std::vector<std::uint32_t>& Scratch) noexcept
 {
+    if (!HoldsOffsets())
+        return;
     for (std::size_t Row = 0; Row < FOffsets.size(); ++Row)
         Scratch[Row] = FOffsets[Order[Row]];
     FOffsets.swap(Scratch);
@@ -165,10 +213,11 @@ void TextColumn::Permute(const std::vector<std::uint32_t>& Order, std::vector<st
 
 void TextColumn::ClearCells() noexcept
 {
-    std::fill(FOffsets.begin(), FOffsets.end(), 0);
-    FArena.resize(1);
-    FArena.shrink_to_fit();
+    FReservedRows = std::max(FReservedRows, FOffsets.capacity());
+    std::vector<std::uint32_t>().swap(FOffsets);
+    std::vector<char>().swap(FArena);
     FGarbage = 0;
+    FFilled = 0;
 }
 
 std::size_t TextColumn::BytesUsed() const

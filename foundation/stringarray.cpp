@@ -124,14 +124,20 @@ void TStringArray::Resize(int NrColumns, int NrRows)
     Changed();
 }
 
-// Keeps sorted rows 0..Rows-1; the stored rows they show close up in their
-// stored order and the pending permutation is renumbered accordingly.
-// Allocates before it changes anything.
+// Keeps sorted rows 0..Rows-1. Allocates before it changes anything.
 void TStringArray::ShrinkRows(std::size_t Rows)
 {
     std::vector<bool> Keep(FOrder.size(), false);
     for (std::size_t I = 0; I < Rows; ++I)
         Keep[FOrder[I]] = true;
+    KeepStoredRows(Keep);
+}
+
+// Keeps the stored rows whose Keep flag is set: they close up in their
+// stored order and the pending permutation is renumbered accordingly.
+// Allocates before it changes anything.
+void TStringArray::KeepStoredRows(const std::vector<bool>& Keep)
+{
     std::vector<std::uint32_t> NewNumber(FOrder.size(), 0);
     std::uint32_t Next = 0;
     for (std::size_t Row = 0; Row < Keep.size(); ++Row)
@@ -143,10 +149,12 @@ void TStringArray::ShrinkRows(std::size_t Rows)
     for (std::size_t Row = 0; Row < FRowAttrib.size(); ++Row)
         if (Keep[Row])
             FRowAttrib[To++] = FRowAttrib[Row];
-    FRowAttrib.resize(Rows);
-    FOrder.resize(Rows);
-    for (std::uint32_t& Stored : FOrder)
-        Stored = NewNumber[Stored];
+    FRowAttrib.resize(Next);
+    To = 0;
+    for (std::size_t I = 0; I < FOrder.size(); ++I)
+        if (Keep[FOrder[I]])
+            FOrder[To++] = NewNumber[FOrder[I]];
+    FOrder.resize(Next);
     FPositionOf.clear();
 }
 
@@ -168,6 +176,7 @@ void TStringArray::Clear()
     std::fill(FColAttrib.begin(), FColAttrib.end(), 0);
     std::fill(FRowAttrib.begin(), FRowAttrib.end(), 0);
     std::iota(FOrder.begin(), FOrder.end(), 0u);
+    FInStoredOrder = true;
     FPositionOf.clear();
     Changed();
 }
@@ -219,6 +228,11 @@ void TStringArray::SetStringUtf8(int ACol, int ARow, std::string_view Utf8)
     Changed();
 }
 
+bool TStringArray::IsColumnEmpty(int ACol) const
+{
+    return !ValidColumn(ACol) || FColumns[std::size_t(ACol)].IsEmpty();
+}
+
 void TStringArray::InsertColumn(int ACol)
 {
     if (ACol < 0 || ACol > GetNrOfColumns() + 1)
@@ -265,9 +279,10 @@ void TStringArray::InsertRow(int ARow)
     for (TextColumn& Column : FColumns)
         Column.InsertEmptyRow(Stored);
     FRowAttrib.insert(FRowAttrib.begin() + ARow, 0);
-    for (std::uint32_t& Entry : FOrder)
-        if (Entry >= Stored)
-            ++Entry;
+    // In stored order only the entries from ARow on are Stored or above.
+    for (std::size_t I = FInStoredOrder ? std::size_t(ARow) : 0; I < FOrder.size(); ++I)
+        if (FOrder[I] >= Stored)
+            ++FOrder[I];
     FOrder.insert(FOrder.begin() + ARow, Stored);
     FPositionOf.clear();
     Changed();
@@ -278,21 +293,39 @@ void TStringArray::RemoveRow(int ARow)
     if (ARow < 1 || ARow > GetNrOfRows())
         return;
     const std::uint32_t Stored = StoredRow(ARow);
+    for (TextColumn& Column : FColumns)
+        Column.EraseRow(Stored);
+    FRowAttrib.erase(FRowAttrib.begin() + Stored);
+    FOrder.erase(FOrder.begin() + ARow);
+    // In stored order only the entries from ARow on are above Stored.
+    for (std::size_t I = FInStoredOrder ? std::size_t(ARow) : 0; I < FOrder.size(); ++I)
+        if (FOrder[I] > Stored)
+            --FOrder[I];
+    FPositionOf.clear();
+    Changed();
+}
+
+void TStringArray::RemoveRows(const std::function<bool(int)>& Remove)
+{
     std::vector<bool> Keep;
     try {
         Keep.assign(FOrder.size(), true);
     } catch (const std::bad_alloc&) {
-        ThrowOutOfMemory(QStringLiteral("remove a row"));
+        ThrowOutOfMemory(QStringLiteral("remove rows"));
     }
-    Keep[Stored] = false;
-    for (TextColumn& Column : FColumns)
-        Column.KeepRows(Keep);
-    FRowAttrib.erase(FRowAttrib.begin() + Stored);
-    FOrder.erase(FOrder.begin() + ARow);
-    for (std::uint32_t& Entry : FOrder)
-        if (Entry > Stored)
-            --Entry;
-    FPositionOf.clear();
+    bool Any = false;
+    for (std::size_t Row = 1; Row < FOrder.size(); ++Row)
+        if (Remove(int(Row))) {
+            Keep[FOrder[Row]] = false;
+            Any = true;
+        }
+    if (!Any)
+        return;
+    try {
+        KeepStoredRows(Keep);
+    } catch (const std::bad_alloc&) {
+        ThrowOutOfMemory(QStringLiteral("remove rows"));
+    }
     Changed();
 }
 
@@ -371,6 +404,7 @@ void TStringArray::Sort(int ACol, int AColSec, bool Ascending)
 // a series of exchanges of two sorted rows, each announced beforehand.
 void TStringArray::ApplyOrder(const std::vector<std::uint32_t>& NewOrder)
 {
+    FInStoredOrder = false;
     if (!OnBeforeSortExchange) {
         FOrder = NewOrder;
         FPositionOf.clear();
@@ -394,12 +428,15 @@ void TStringArray::ApplyOrder(const std::vector<std::uint32_t>& NewOrder)
 void TStringArray::UnSort()
 {
     std::iota(FOrder.begin(), FOrder.end(), 0u);
+    FInStoredOrder = true;
     FPositionOf.clear();
     Changed();
 }
 
 bool TStringArray::IsSorted() const
 {
+    if (FInStoredOrder)
+        return false;
     for (std::size_t I = 0; I < FOrder.size(); ++I)
         if (FOrder[I] != I)
             return true;
@@ -408,8 +445,10 @@ bool TStringArray::IsSorted() const
 
 void TStringArray::CommitSorting()
 {
-    if (!IsSorted())
+    if (!IsSorted()) {
+        FInStoredOrder = true;
         return;
+    }
     std::vector<std::uint32_t> Scratch;
     std::vector<quint8> Attribs;
     try {
@@ -424,6 +463,7 @@ void TStringArray::CommitSorting()
         Attribs[I] = FRowAttrib[FOrder[I]];
     FRowAttrib.swap(Attribs);
     std::iota(FOrder.begin(), FOrder.end(), 0u);
+    FInStoredOrder = true;
     FPositionOf.clear();
     Changed();
 }
@@ -443,6 +483,7 @@ void TStringArray::SetSortOrder(int ARow, int Value)
         for (std::size_t I = 0; I < FOrder.size(); ++I)
             FPositionOf[FOrder[I]] = std::uint32_t(I);
     }
+    FInStoredOrder = false;
     const std::uint32_t Other = FPositionOf[std::size_t(Value)];
     const std::uint32_t Former = FOrder[std::size_t(ARow)];
     FOrder[Other] = Former;

@@ -6,7 +6,9 @@
 // - an import returns the number of data records and holds every field of
 //   them (cut to the cell length) and the column names (cut to the name
 //   length); comment, common header and data identifier stay;
-// - the imported cells exported as CSV import again unchanged.
+// - the imported cells exported as CSV import again unchanged (for a list
+//   of millions of cells, its first rows up to a million cells: a few
+//   kilobytes of input may describe that many empty cells).
 #include "FuzzCheck.h"
 #include "ReplistFuzz.h"
 
@@ -18,6 +20,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <vector>
 
 using namespace vok;
@@ -45,13 +48,16 @@ std::vector<QStringList> Records(QByteArray Bytes, char Delimiter)
     return Result;
 }
 
+constexpr int MaxRoundTripCells = 1 << 20;
+
+// B holds the first rows of A.
 void CheckSameCells(const TRLData& A, const TRLData& B)
 {
     FUZZ_CHECK(A.GetNrOfColumns() == B.GetNrOfColumns());
-    FUZZ_CHECK(A.GetNrOfRows() == B.GetNrOfRows());
+    FUZZ_CHECK(B.GetNrOfRows() <= A.GetNrOfRows());
     for (int Col = 1; Col <= A.GetNrOfColumns(); ++Col) {
         FUZZ_CHECK(A.GetColName(Col) == B.GetColName(Col));
-        for (int Row = 1; Row <= A.GetNrOfRows(); ++Row)
+        for (int Row = 1; Row <= B.GetNrOfRows(); ++Row)
             FUZZ_CHECK(A.GetElem(Col, Row) == B.GetElem(Col, Row));
     }
 }
@@ -98,9 +104,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
             FUZZ_CHECK(List.GetElem(Col, Row) == ShortString(Fields[Col - 1], TStringArray::MaxStringLength));
     }
 
-    FUZZ_CHECK(List.ExportCSV(Output, Delimiter, Headers, false, 1, 1, List.GetNrOfColumns(), Rows) == Rows);
+    const int Cols = List.GetNrOfColumns();
+    const int RoundTripRows = std::min(Rows, std::max(1, MaxRoundTripCells / Cols));
+    FUZZ_CHECK(List.ExportCSV(Output, Delimiter, Headers, false, 1, 1, Cols, RoundTripRows) == RoundTripRows);
     TRLData Copy;
-    FUZZ_CHECK(Copy.ImportCSV(Output, Delimiter, Headers) == Rows);
+    FUZZ_CHECK(Copy.ImportCSV(Output, Delimiter, Headers) == RoundTripRows);
     CheckSameCells(List, Copy);
     return 0;
 }

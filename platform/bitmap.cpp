@@ -45,18 +45,20 @@ void TBitmap::SetSize(int Width, int Height)
 {
     Width = std::max(0, Width);
     Height = std::max(0, Height);
-    if (Width == GetWidth() && Height == GetHeight())
+    if (Width == FWidth && Height == FHeight)
         return;
     if (Width == 0 || Height == 0) {
         TakeImage(QImage());
+        FWidth = Width;
+        FHeight = Height;
         return;
     }
     QImage Resized(Width, Height, CanvasFormat);
     if (Resized.isNull())
         throw EVOKError(QStringLiteral("Not enough memory for a bitmap of %1 x %2 pixels").arg(Width).arg(Height));
     Resized.fill(0xFFFFFFFFu);
-    const int CopyWidth = std::min(Width, GetWidth());
-    for (int Y = 0; Y < std::min(Height, GetHeight()); ++Y)
+    const int CopyWidth = std::min(Width, FImage.width());
+    for (int Y = 0; Y < std::min(Height, FImage.height()); ++Y)
         std::copy_n(reinterpret_cast<const quint32*>(FImage.constScanLine(Y)), CopyWidth,
             reinterpret_cast<quint32*>(Resized.scanLine(Y)));
     TakeImage(std::move(Resized));
@@ -73,14 +75,14 @@ void TBitmap::SetPixelFormat(TPixelFormat Value)
 
 quint32* TBitmap::ScanLine(int Y)
 {
-    if (Y < 0 || Y >= GetHeight())
+    if (Y < 0 || Y >= FImage.height())
         throw EVOKError(QStringLiteral("Scan line index out of range (%1)").arg(Y));
     return reinterpret_cast<quint32*>(FImage.scanLine(Y));
 }
 
 const quint32* TBitmap::ScanLine(int Y) const
 {
-    if (Y < 0 || Y >= GetHeight())
+    if (Y < 0 || Y >= FImage.height())
         throw EVOKError(QStringLiteral("Scan line index out of range (%1)").arg(Y));
     return reinterpret_cast<const quint32*>(FImage.constScanLine(Y));
 }
@@ -148,6 +150,8 @@ void TBitmap::Assign(QObject* Source)
         return;
     FPixelFormat = Other->FPixelFormat;
     TakeImage(Other->FImage);
+    FWidth = Other->FWidth;
+    FHeight = Other->FHeight;
 }
 
 void TBitmap::SetImage(const QImage& Image)
@@ -158,6 +162,8 @@ void TBitmap::SetImage(const QImage& Image)
 void TBitmap::TakeImage(QImage Image)
 {
     FImage = std::move(Image);
+    FWidth = FImage.width();
+    FHeight = FImage.height();
     FCanvas->SetImage(&FImage);
 }
 

@@ -18,9 +18,11 @@ public:
     {
     }
 
-    void Advance()
+    void Advance(qint64 Units = 1)
     {
-        if (++FDone % FStep == 0)
+        const qint64 Before = FDone;
+        FDone += Units;
+        if (FDone / FStep != Before / FStep)
             Report(int(qMin<qint64>(FDone * 100 / FTotal, 100)));
     }
     void Report(int Percent)

@@ -73,14 +73,19 @@ void TRLData::AdoptStore(std::unique_ptr<TStringArray> Store)
     InstallStoreHooks();
 }
 
+// Columns beyond NrOfColumns are new, also the one whose descriptor a list
+// without columns keeps.
 void TRLData::ResizeDescriptors(int Count)
 {
-    const int Old = int(FColNames.size());
+    const int Old = qMin(int(FColNames.size()), FNrOfColumns);
     FColNames.resize(std::size_t(Count));
     FColFormats.resize(std::size_t(Count));
     FColCheckModes.resize(std::size_t(Count), cmNone);
-    for (int Col = Old + 1; Col <= Count; ++Col)
+    for (int Col = Old + 1; Col <= Count; ++Col) {
         FColNames[std::size_t(Col - 1)] = DefaultColumnName(Col);
+        FColFormats[std::size_t(Col - 1)].clear();
+        FColCheckModes[std::size_t(Col - 1)] = cmNone;
+    }
 }
 
 void TRLData::TakeSizeOfFilledStore(int Cols, int Rows)
@@ -103,13 +108,13 @@ void TRLData::SetNrOfColumns(int Value)
 {
     Value = qMax(Value, 1);
     FStore->Resize(Value, qMax(FNrOfRows, 1));
-    FNrOfColumns = Value;
-    RecalcProgressValues(qMax(FNrOfRows, 1));
     try {
         ResizeDescriptors(Value);
     } catch (const std::bad_alloc&) {
         throw EVOKRLDataError(ComponentMessage(GetName(), QStringLiteral("not enough memory on heap")));
     }
+    FNrOfColumns = Value;
+    RecalcProgressValues(qMax(FNrOfRows, 1));
 }
 
 void TRLData::SetNrOfRows(int Value)
@@ -144,6 +149,15 @@ bool TRLData::IsCellInside(int ACol, int ARow) const
 bool TRLData::IsCheckColumn(int Col) const
 {
     return IsValidColumn(Col) && std::size_t(Col) <= FColCheckModes.size() && FColCheckModes[std::size_t(Col - 1)] != cmNone;
+}
+
+std::vector<int> TRLData::ColumnsWithText() const
+{
+    std::vector<int> Columns;
+    for (int Col = 0; Col <= FNrOfColumns; ++Col)
+        if (!FStore->IsColumnEmpty(Col))
+            Columns.push_back(Col);
+    return Columns;
 }
 
 QString TRLData::RawCell(int ACol, int ARow) const
@@ -420,15 +434,43 @@ void TRLData::RemoveRow(int r)
     RecalcProgressValues(FNrOfRows);
 }
 
+// All empty rows go in one pass over the cells. The store keeps a row 1 even
+// when the list has none, so when every row is empty row 1 stays for
+// RemoveRow to empty.
 void TRLData::RemoveEmptyRows()
 {
-    for (int Row = FNrOfRows; Row >= 1; --Row) {
-        bool Empty = true;
-        for (int Col = 0; Col <= FNrOfColumns && Empty; ++Col)
-            Empty = GetElem(Col, Row).isEmpty();
-        if (Empty)
-            RemoveRow(Row);
+    std::vector<bool> Empty;
+    std::vector<int> TextColumns;
+    try {
+        Empty.assign(std::size_t(FNrOfRows) + 1, false);
+        TextColumns = ColumnsWithText();
+    } catch (const std::bad_alloc&) {
+        throw EVOKRLDataError(ComponentMessage(GetName(), QStringLiteral("not enough memory on heap")));
     }
+    const auto IsEmptyRow = [this, &TextColumns](int Row) {
+        for (const int Col : TextColumns) {
+            // In a check column a cell holding only its flag is empty too.
+            if (!FStore->GetStringUtf8(Col, Row).empty() && (!IsCheckColumn(Col) || !GetElem(Col, Row).isEmpty()))
+                return false;
+        }
+        return true;
+    };
+    int Count = 0;
+    for (int Row = 1; Row <= FNrOfRows; ++Row)
+        if (IsEmptyRow(Row)) {
+            Empty[std::size_t(Row)] = true;
+            ++Count;
+        }
+    if (Count == 0)
+        return;
+    const bool KeepFirst = Count == FNrOfRows;
+    Empty[1] = Empty[1] && !KeepFirst;
+    FStore->CommitSorting();
+    FStore->RemoveRows([&Empty](int Row) { return Empty[std::size_t(Row)]; });
+    FNrOfRows -= KeepFirst ? Count - 1 : Count;
+    RecalcProgressValues(FNrOfRows);
+    if (KeepFirst)
+        RemoveRow(1);
 }
 
 void TRLData::CopyRow(int Source, int Target)

@@ -78,9 +78,12 @@ void TRLData::WriteList(const std::function<void(const QByteArray&)>& Sink, bool
         if (GetColCheckMode(Col) != cmNone)
             Writer.WriteColumnValue(xmlCheckedColumn, Col, QLatin1String(CheckModeNames[GetColCheckMode(Col)]));
     }
+    // Columns without text are passed over, so that a wide list of empty
+    // cells is written in time with its rows, not its cells.
+    const std::vector<int> TextColumns = ColumnsWithText();
     replist::ProgressCounter Progress(this, FReportPercent, FProgressCellCount, FProgressStep);
     for (int Row = 1; Row <= FNrOfRows; ++Row) {
-        for (int Col = 0; Col <= FNrOfColumns; ++Col) {
+        for (const int Col : TextColumns) {
             // Most cells go out as the bytes they are stored as; the others
             // take the road through their text, as the store gives it.
             const std::string_view Stored = FStore->GetStringUtf8(Col, Row);
@@ -90,8 +93,8 @@ void TRLData::WriteList(const std::function<void(const QByteArray&)>& Sink, bool
             } else if (const QString Raw = RawCell(Col, Row); !Raw.isEmpty()) {
                 Writer.WriteCell(Col, Row, Raw);
             }
-            Progress.Advance();
         }
+        Progress.Advance(FNrOfColumns + 1);
         if (Buffer.size() >= replist::FlushSize) {
             Sink(Buffer);
             Buffer.clear();
@@ -176,7 +179,9 @@ public:
             // The column count comes before any cell (resizing would drop the rows read).
             if (FCellsSeen || !ParseCount(Item.Text, Cols) || Cols > MaxFileColumns)
                 return false;
-            FData.SetNrOfColumns(Cols);
+            FData.SetNrOfColumns(qMax(Cols, 1));
+            if (Cols == 0)
+                FData.RemoveColumn(1); // a list without columns, as RemoveColumn leaves it
             return true;
         }
         case xmlNumRows:

@@ -1,4 +1,5 @@
 #include "ReplistHeader.h"
+#include "ReplistXml.h"
 
 namespace vok::replist {
 
@@ -64,7 +65,16 @@ QString HeaderDataID(const QString& Line)
         Id = Id.mid(1);
     while (Id.endsWith(u' '))
         Id.chop(1);
-    return DecodeXmlReferences(Id.toString());
+    const QString Text = DecodeXmlReferences(Id.toString());
+    QString Decoded;
+    if (Line.contains(QLatin1String(HexDataIDMarker), Qt::CaseInsensitive) && HexDecodeUtf16(Text, Decoded))
+        return Decoded;
+    return Text;
+}
+
+bool NeedsHexDataID(QStringView DataID)
+{
+    return NeedsHexEncoding(DataID) || DataID.startsWith(u' ') || DataID.endsWith(u' ');
 }
 
 bool HeaderMatches(const QString& Line, const QString& DataID)

@@ -17,8 +17,16 @@ VOK_EXPORT bool IsReplistHeaderLine(const QString& Line);
 // empty without a marker.
 // Character and entity references (&amp; &#34; ...) are resolved, so an
 // identifier that needs escaping in the file compares as written by the
-// program.
+// program. On a line with HexDataIDMarker the identifier is hexadecimal
+// UTF-16 code units and is decoded (kept as it stands when it is not).
 VOK_EXPORT QString HeaderDataID(const QString& Line);
+
+// Whether an identifier goes into the header as hexadecimal UTF-16 code
+// units: when markup cannot carry it (control characters ...), or when it
+// has spaces at its ends, which the header rule would drop.
+VOK_EXPORT bool NeedsHexDataID(QStringView DataID);
+// The attribute that follows an identifier written so.
+inline constexpr char HexDataIDMarker[] = "idenc=\"hex\"";
 
 // True when Line is a header and, for a non-empty DataID, its identifier
 // equals DataID without regard to case.

@@ -1,4 +1,5 @@
 #include "ReplistXml.h"
+#include "ReplistHeader.h"
 
 #include <QStringDecoder>
 
@@ -167,9 +168,17 @@ void ReplistXmlWriter::BeginList(const QString& DataID)
     // The header line that CheckIfValidReplist recognises.
     FOut += "<replist vokterra=\"1\"";
     if (!DataID.isEmpty()) {
+        const bool Hex = NeedsHexDataID(DataID);
         FOut += " id=\"";
-        AppendXmlEscaped(FOut, DataID);
+        if (Hex)
+            FOut += HexEncodeUtf16(DataID);
+        else
+            AppendXmlEscaped(FOut, DataID);
         FOut += '"';
+        if (Hex) {
+            FOut += ' ';
+            FOut += HexDataIDMarker;
+        }
     }
     FOut += ">\n";
 }
@@ -368,7 +377,10 @@ ReplistXmlReader::TState ReplistXmlReader::HandleStart()
     if (FDepth == 1) {
         if (FXml.name().compare(QLatin1String("replist"), Qt::CaseInsensitive) != 0)
             return Fail();
-        FDataID = FXml.attributes().value(QLatin1String("id")).toString();
+        const QXmlStreamAttributes Attributes = FXml.attributes();
+        FDataID = Attributes.value(QLatin1String("id")).toString();
+        if (Attributes.value(QLatin1String("idenc")) == QLatin1String("hex") && !HexDecodeUtf16(FDataID, FDataID))
+            return Fail();
     } else if (FDepth == 2) {
         const QXmlStreamAttributes Attributes = FXml.attributes();
         FItem.Tag = TagOfName(FXml.name());

@@ -841,6 +841,35 @@ TEST(Bitmap, SizeScanLinesAndPixelFormat)
     B.GetCanvas()->Rectangle(0, 0, 5, 5); // drawing on an empty picture does nothing
 }
 
+TEST(Bitmap, EachDimensionIsKeptWhileTheOtherIsZero)
+{
+    // Sized one dimension at a time, as pictures classically are.
+    TBitmap B;
+    B.SetWidth(20);
+    EXPECT_EQ(B.GetWidth(), 20);
+    EXPECT_EQ(B.GetHeight(), 0);
+    EXPECT_TRUE(B.GetEmpty());
+    EXPECT_THROW(B.ScanLine(0), EVOKError);
+    B.SetHeight(10);
+    ASSERT_FALSE(B.GetEmpty());
+    EXPECT_EQ(B.GetImage().size(), QSize(20, 10));
+    EXPECT_EQ(B.GetCanvas()->GetPixel(19, 9), clWhite);
+
+    B.SetWidth(0);
+    EXPECT_EQ(B.GetHeight(), 10);
+    EXPECT_THROW(B.ScanLine(0), EVOKError);
+    B.SetWidth(3);
+    EXPECT_EQ(B.GetImage().size(), QSize(3, 10));
+
+    TBitmap Tall;
+    Tall.SetHeight(7);
+    B.Assign(&Tall);
+    EXPECT_EQ(B.GetWidth(), 0);
+    EXPECT_EQ(B.GetHeight(), 7);
+    B.SetWidth(2);
+    EXPECT_EQ(B.GetImage().size(), QSize(2, 7));
+}
+
 TEST(Bitmap, FilesRoundTripAndBadInputFails)
 {
     QTemporaryDir Dir;

@@ -256,6 +256,55 @@ TEST(RLDataStructure, EmptyRowsFillCopyAndClear)
     EXPECT_EQ(D.GetElem(2, 1), QString());
 }
 
+TEST(RLDataStructure, RemovingEmptyRowsCommitsTheSortAndKeepsRowAttributes)
+{
+    TRLData D;
+    FillRows(D, {QStringLiteral("b|"), QStringLiteral("|"), QStringLiteral("a|"), QStringLiteral("|"),
+                 QStringLiteral("|"), QStringLiteral("c|")});
+    D.Store().SetRowAttrib(1, RowAttribSelected);
+    D.Store().SetRowAttrib(2, RowAttribDisabled);
+    D.Sort(1, -1, false);
+    D.RemoveEmptyRows();
+    EXPECT_EQ(VisibleColumn(D, 1), (QStringList{QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("a")}));
+    EXPECT_EQ(D.Store().GetRowAttrib(1), 0);
+    EXPECT_EQ(D.Store().GetRowAttrib(2), RowAttribSelected);
+    EXPECT_EQ(D.Store().GetRowAttrib(3), 0);
+    EXPECT_FALSE(D.Store().IsSorted());
+
+    // The watcher (the view) hears of the whole removal once, not per row.
+    TRLData E;
+    FillRows(E, {QStringLiteral("|"), QStringLiteral("x|"), QStringLiteral("|"), QStringLiteral("|y")});
+    int Changes = 0;
+    E.Store().OnChange = [&Changes](QObject*) { ++Changes; };
+    E.RemoveEmptyRows();
+    EXPECT_EQ(Changes, 1);
+    EXPECT_EQ(VisibleColumn(E, 1), (QStringList{QStringLiteral("x"), QString()}));
+
+    // No row left: the emptied place of row 1 keeps no attribute.
+    TRLData F;
+    FillRows(F, {QStringLiteral("|"), QStringLiteral("|")});
+    F.Store().SetRowAttrib(1, RowAttribSelected);
+    F.RemoveEmptyRows();
+    EXPECT_EQ(F.GetNrOfRows(), 0);
+    F.SetNrOfRows(1);
+    EXPECT_EQ(F.Store().GetRowAttrib(1), 0);
+}
+
+TEST(RLDataStructure, GrowingFromNoColumnsNamesEveryNewColumn)
+{
+    TRLData D;
+    D.SetColName(1, QStringLiteral("only"));
+    D.SetColumnFormat(1, QStringLiteral("[i]"));
+    D.SetColCheckMode(1, cmBox);
+    D.RemoveColumn(1);
+    D.SetNrOfColumns(3);
+    EXPECT_EQ(D.GetColName(1), QStringLiteral("C-1"));
+    EXPECT_EQ(D.GetColName(2), QStringLiteral("C-2"));
+    EXPECT_EQ(D.GetColName(3), QStringLiteral("C-3"));
+    EXPECT_EQ(D.GetColumnFormat(1), QString());
+    EXPECT_EQ(D.GetColCheckMode(1), cmNone);
+}
+
 TEST(RLDataStructure, EmptyingTheRowCountKeepsCheckFlags)
 {
     TRLData D;
@@ -424,6 +473,8 @@ TEST(RLDataClipboard, FixedWidthTabsAndSeparators)
     EXPECT_EQ(D.ClipboardText(1, 1, 2, 2, true, true), QStringLiteral("N\tText\n\na\tlong text\nbbb\tx\n"));
     EXPECT_EQ(D.ClipboardText(2, 2, 2, 2, false, true), QStringLiteral("x\n"));
     EXPECT_EQ(D.ClipboardText(1, 1, 2, 1, false, QStringLiteral("; ")), QStringLiteral("a; long text\n"));
+    // A literal is a separator, not a Boolean.
+    EXPECT_EQ(D.ClipboardText(1, 1, 2, 2, false, ";"), QStringLiteral("a;long text\nbbb;x\n"));
 
     D.CopyToClipBoard(1, 1, 2, 2, false, "|");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("a|long text\nbbb|x\n"));

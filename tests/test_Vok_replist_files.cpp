@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <functional>
+
 using namespace vok;
 
 namespace {
@@ -115,6 +117,27 @@ QByteArray ReadFile(const QString& Name)
     return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
 }
 
+// The most resident memory the process gains while Action runs, in bytes:
+// the peak where the kernel lets its mark be reset, else what stays.
+qint64 ResidentGrowth(const std::function<void()>& Action)
+{
+    const auto StatusKiB = [](QByteArrayView Field) {
+        QFile Status(QStringLiteral("/proc/self/status"));
+        if (!Status.open(QIODevice::ReadOnly))
+            return qint64(-1);
+        for (const QByteArray& Line : Status.readAll().split('\n'))
+            if (Line.startsWith(Field))
+                return Line.mid(Field.size()).trimmed().split(' ').value(0).toLongLong();
+        return qint64(-1);
+    };
+    const qint64 Before = StatusKiB("VmRSS:");
+    QFile Reset(QStringLiteral("/proc/self/clear_refs"));
+    const bool PeakReset = Reset.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && Reset.write("5") == 1;
+    Reset.close();
+    Action();
+    return (StatusKiB(PeakReset ? "VmHWM:" : "VmRSS:") - Before) * 1024;
+}
+
 class ReplistFiles : public testing::Test
 {
 protected:
@@ -173,6 +196,77 @@ TEST_F(ReplistFiles, MarkupRoundTripThroughEveryReaderAndWriter)
     TRLData FromTextStream;
     ASSERT_TRUE(FromTextStream.ReadFromOpenXMLFile(In, QString()));
     ExpectSameContents(Original, FromTextStream);
+}
+
+TEST_F(ReplistFiles, EveryDataIdentifierTheWriterTakesReadsBack)
+{
+    const QString Ids[] = {QStringLiteral("ctl \x01 id"), QStringLiteral("\x1F"), QStringLiteral("tab\tand\nline"),
+                           QString(QChar(0xFFFE)), QStringLiteral(" padded "), QStringLiteral("Nasty \"id\" & co")};
+    for (const QString& Id : Ids) {
+        TRLData Original;
+        Original.SetNrOfRows(1);
+        Original.SetElem(1, 1, QStringLiteral("x"));
+        Original.SaveAsXMLFile(Path("id.xml"), Id);
+        EXPECT_TRUE(CheckIfValidReplist(Path("id.xml"), Id)) << Id.toStdString();
+        EXPECT_FALSE(CheckIfValidReplist(Path("id.xml"), QStringLiteral("other")));
+        for (const QString& Asked : {Id, QString()}) {
+            TRLData FromFile;
+            ASSERT_TRUE(FromFile.LoadFromXMLFile(Path("id.xml"), Asked)) << Id.toStdString();
+            EXPECT_EQ(FromFile.GetDataID(), Id);
+            EXPECT_EQ(FromFile.GetElem(1, 1), QStringLiteral("x"));
+        }
+        TRLData FromString;
+        ASSERT_TRUE(FromString.ReadFromXMLString(QString::fromUtf8(ReadFile(Path("id.xml"))), Id));
+        EXPECT_EQ(FromString.GetDataID(), Id);
+    }
+    // Identifiers markup carries stay as they were written.
+    TRLData Plain;
+    Plain.SaveAsXMLFile(Path("plain.xml"), QStringLiteral("Sales & <co>"));
+    EXPECT_TRUE(ReadFile(Path("plain.xml")).contains("\n<replist vokterra=\"1\" id=\"Sales &amp; &lt;co&gt;\">\n"));
+}
+
+TEST_F(ReplistFiles, AListWithoutColumnsLoadsBackWithout)
+{
+    TRLData Original;
+    Original.SetNrOfRows(2);
+    Original.SetElem(0, 2, QStringLiteral("key"));
+    Original.RemoveColumn(1);
+    Original.SaveAsXMLFile(Path("none.xml"), QString());
+    TRLData Loaded;
+    Loaded.SetNrOfColumns(3);
+    ASSERT_TRUE(Loaded.LoadFromXMLFile(Path("none.xml"), QString()));
+    EXPECT_EQ(Loaded.GetNrOfColumns(), 0);
+    EXPECT_EQ(Loaded.GetNrOfRows(), 2);
+    EXPECT_EQ(Loaded.GetElem(0, 2), QStringLiteral("key"));
+    Loaded.SetNrOfColumns(2);
+    EXPECT_EQ(Loaded.GetColName(1), QStringLiteral("C-1"));
+}
+
+TEST_F(ReplistFiles, SmallFilesOfManyEmptyCellsTakeLittleMemory)
+{
+    // 16,384 x 16,382 empty cells from 84 bytes of markup and from 32 KB of
+    // CSV (16,383 commas, then empty lines): at 4 bytes a cell they would
+    // take 1 GiB.
+    WriteFile(Path("wide.xml"), "<replist vokterra=\"1\">\n<numcols>16384</numcols>\n<numrows>16382</numrows>\n"
+                                "</replist>\n");
+    WriteFile(Path("wide.csv"), QByteArray(16383, ',') + QByteArray(16381, '\n'));
+    constexpr qint64 Bound = 64 << 20;
+
+    TRLData Markup;
+    EXPECT_LT(ResidentGrowth([&] { ASSERT_TRUE(Markup.LoadFromXMLFile(Path("wide.xml"), QString())); }), Bound);
+    EXPECT_EQ(Markup.GetNrOfColumns(), 16384);
+    EXPECT_EQ(Markup.GetNrOfRows(), 16382);
+    EXPECT_EQ(Markup.GetElem(16384, 16382), QString());
+    Markup.SetElem(16384, 16382, QStringLiteral("last"));
+    Markup.SetElem(16384, 1, QStringLiteral("first"));
+    EXPECT_EQ(Markup.GetElem(16384, 16382), QStringLiteral("last"));
+    EXPECT_EQ(Markup.GetElem(16384, 1), QStringLiteral("first"));
+    EXPECT_EQ(Markup.GetElem(16383, 16382), QString());
+
+    TRLData Csv;
+    EXPECT_LT(ResidentGrowth([&] { EXPECT_EQ(Csv.ImportCSV(Path("wide.csv"), csvComma, false), 16381); }), Bound);
+    EXPECT_EQ(Csv.GetNrOfColumns(), 16384);
+    EXPECT_EQ(Csv.GetElem(16384, 16381), QString());
 }
 
 TEST_F(ReplistFiles, SeveralListsPerFileChosenByIdentifier)

@@ -431,6 +431,98 @@ TEST(StringArrayStructure, ColumnsMoveWithTheirAttributes)
     EXPECT_EQ(A.GetNrOfColumns(), 0) << "the last column stays";
 }
 
+// Random row operations, sorted and not, against a model of the sorted view:
+// the cells follow their rows and a column reports itself empty exactly when
+// all its cells are.
+TEST(StringArrayStructure, RowOperationsKeepCellsAndColumnEmptinessInStep)
+{
+    using Rows = std::vector<QStringList>; // the sorted view, rows 0..GetNrOfRows()
+    constexpr int Cols = 3;
+    const auto ViewOf = [](const TStringArray& A) {
+        Rows View;
+        for (int Row = 0; Row <= A.GetNrOfRows(); ++Row) {
+            QStringList Cells;
+            for (int Col = 0; Col <= Cols; ++Col)
+                Cells << A.GetString(Col, Row);
+            View.push_back(Cells);
+        }
+        return View;
+    };
+    const auto Sorted = [](Rows R) {
+        std::sort(R.begin(), R.end());
+        return R;
+    };
+    std::mt19937 Rng(1207);
+    const auto Pick = [&Rng](int Count) { return int(Rng() % unsigned(Count)); };
+    int Ids = 0; // column 0 tells the rows apart
+    for (int Round = 0; Round < 40; ++Round) {
+        TStringArray A;
+        A.Resize(Cols, 1 + Pick(6));
+        for (int Row = 1; Row <= A.GetNrOfRows(); ++Row)
+            A.SetString(0, Row, QString::number(++Ids));
+        Rows Model = ViewOf(A);
+        for (int Step = 0; Step < 60; ++Step) {
+            const int Last = A.GetNrOfRows();
+            switch (Pick(7)) {
+            case 0:
+            case 1: {
+                const int Col = 1 + Pick(Cols);
+                const int Row = Pick(Last + 1);
+                const QString Text = Pick(2) == 0 ? QString() : QStringLiteral("t%1").arg(Pick(200));
+                A.SetString(Col, Row, Text);
+                Model[std::size_t(Row)][Col] = Text;
+                break;
+            }
+            case 2: {
+                const int Row = 1 + Pick(Last + 1);
+                A.InsertRow(Row);
+                A.SetString(0, Row, QString::number(++Ids));
+                Model.insert(Model.begin() + Row, QStringList(Cols + 1, QString()));
+                Model[std::size_t(Row)][0] = QString::number(Ids);
+                break;
+            }
+            case 3:
+                if (Last > 0) {
+                    const int Row = 1 + Pick(Last);
+                    A.RemoveRow(Row);
+                    Model.erase(Model.begin() + Row);
+                }
+                break;
+            case 4: {
+                std::vector<bool> Remove(std::size_t(Last) + 1, false);
+                for (int Row = 1; Row <= Last; ++Row)
+                    Remove[std::size_t(Row)] = Pick(3) == 0;
+                A.RemoveRows([&Remove](int Row) { return bool(Remove[std::size_t(Row)]); });
+                for (int Row = Last; Row >= 1; --Row)
+                    if (Remove[std::size_t(Row)])
+                        Model.erase(Model.begin() + Row);
+                break;
+            }
+            case 5:
+                A.Sort(1 + Pick(Cols), -1, Pick(2) == 0);
+                ASSERT_EQ(Sorted(ViewOf(A)), Sorted(Model));
+                Model = ViewOf(A);
+                break;
+            default:
+                if (Pick(2) == 0) {
+                    A.CommitSorting();
+                } else {
+                    A.UnSort();
+                    ASSERT_EQ(Sorted(ViewOf(A)), Sorted(Model));
+                    Model = ViewOf(A);
+                }
+                break;
+            }
+            ASSERT_EQ(ViewOf(A), Model) << "round " << Round << ", step " << Step;
+            for (int Col = 0; Col <= Cols; ++Col) {
+                const bool Empty = std::all_of(Model.begin(), Model.end(),
+                                               [Col](const QStringList& Row) { return Row[Col].isEmpty(); });
+                ASSERT_EQ(A.IsColumnEmpty(Col), Empty) << "column " << Col << ", round " << Round;
+            }
+        }
+    }
+}
+
 TEST(StringArrayHooks, ChangeFiresForEveryKindOfChangeAndCanBeSwitchedOff)
 {
     TStringArray A;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -80,6 +81,9 @@ public:
     // leading U+FEFF kept as text) without the detour through UTF-16, for
     // readers that hold their input as UTF-8.
     void SetStringUtf8(int ACol, int ARow, std::string_view Utf8);
+    // Whether every cell of column ACol is empty (true for an invalid
+    // column); lets writers pass over columns without text.
+    bool IsColumnEmpty(int ACol) const;
 
     // Inserts an empty column before ACol (0..GetNrOfColumns() + 1).
     void InsertColumn(int ACol);
@@ -89,8 +93,15 @@ public:
     // pending sort stays in force for the other rows.
     void InsertRow(int ARow);
     // Removes sorted row ARow (1..GetNrOfRows()); a pending sort stays in
-    // force for the other rows.
+    // force for the other rows. Without one, the cost follows the rows after
+    // ARow.
     void RemoveRow(int ARow);
+    // Removes, in one pass, every sorted row ARow (1..GetNrOfRows()) for which
+    // Remove(ARow) holds; Remove is asked about every row before anything
+    // changes. The other rows close up in their order and a pending sort
+    // stays in force for them. Raises EVOKError (nothing changed) when
+    // memory runs out.
+    void RemoveRows(const std::function<bool(int ARow)>& Remove);
 
     quint8 GetRowAttrib(int ARow) const;
     void SetRowAttrib(int ARow, quint8 Value);
@@ -131,6 +142,7 @@ private:
     std::uint32_t StoredRow(int ARow) const { return FOrder[std::size_t(ARow)]; }
     void ReserveRows(std::size_t Rows);
     void ShrinkRows(std::size_t Rows);
+    void KeepStoredRows(const std::vector<bool>& Keep);
     void GrowRows(std::size_t Rows);
     void ApplyOrder(const std::vector<std::uint32_t>& NewOrder);
     void ReportProgress(int Percent);
@@ -142,6 +154,7 @@ private:
     std::vector<quint8> FRowAttrib;                   // by stored row
     std::vector<std::uint32_t> FOrder;                // sorted row -> stored row
     std::vector<std::uint32_t> FPositionOf;           // stored row -> sorted row, built on demand
+    bool FInStoredOrder = true;                       // FOrder is known to be 0, 1, 2, ...
     int FAllocRowsBy = 1;
     int FLastPercent = -1;
 };

@@ -27,12 +27,15 @@ public:
     TBitmap(int Width, int Height, QObject* AOwner = nullptr);
     ~TBitmap() override;
 
-    int GetWidth() const { return FImage.width(); }
-    int GetHeight() const { return FImage.height(); }
+    // Width and height are the bitmap's own: each setter keeps the other
+    // dimension, also while one of them is 0, so a picture can be sized one
+    // dimension at a time. The picture exists once both are positive.
+    int GetWidth() const { return FWidth; }
+    int GetHeight() const { return FHeight; }
     // Resizing keeps the picture's top-left part; new pixels are white.
     // Negative sizes count as 0.
-    void SetWidth(int Value) { SetSize(Value, GetHeight()); }
-    void SetHeight(int Value) { SetSize(GetWidth(), Value); }
+    void SetWidth(int Value) { SetSize(Value, FHeight); }
+    void SetHeight(int Value) { SetSize(FWidth, Value); }
     void SetSize(int Width, int Height);
     bool GetEmpty() const { return FImage.isNull(); }
 
@@ -44,7 +47,7 @@ public:
     TCanvas* GetCanvas() const { return FCanvas; }
 
     // Row Y's pixels (see TPixelFormat); raises EVOKError for a row outside
-    // 0 .. Height - 1.
+    // 0 .. Height - 1 and for any row of an empty picture.
     quint32* ScanLine(int Y);
     const quint32* ScanLine(int Y) const;
 
@@ -70,9 +73,12 @@ public:
     void SetImage(const QImage& Image);
 
 private:
+    // Takes the picture and its size.
     void TakeImage(QImage Image);
 
     QImage FImage;
+    int FWidth = 0;
+    int FHeight = 0;
     TPixelFormat FPixelFormat = pf24bit;
     TCanvas* FCanvas;
 };

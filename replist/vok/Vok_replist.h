@@ -206,6 +206,12 @@ public:
     QString ClipboardText(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader, bool UseTabs) const;
     QString ClipboardText(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                           const QString& Separator) const;
+    // A string literal separator would otherwise pick the Boolean overload.
+    QString ClipboardText(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
+                          const char* Separator) const
+    {
+        return ClipboardText(LeftCol, TopRow, RightCol, BottomRow, AddHeader, QString::fromUtf8(Separator));
+    }
 
     virtual void Assign(QObject* Source);
     virtual void AssignTo(QObject* Dest);
@@ -263,6 +269,8 @@ private:
     bool IsValidColumn(int Col) const { return Col >= 1 && Col <= FNrOfColumns; }
     bool IsCellInside(int ACol, int ARow) const;
     bool IsCheckColumn(int Col) const;
+    // Columns 0..NrOfColumns holding a non-empty cell, ascending.
+    std::vector<int> ColumnsWithText() const;
     QString RawCell(int ACol, int ARow) const;
     void SetRawCell(int ACol, int ARow, const QString& Value);
     void SetCheckFlag(int ACol, int ARow, bool Checked);
