@@ -330,6 +330,11 @@ public:
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader, bool UseTabs);
     void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader,
                          const QString& Separator);
+    // A string literal separator would otherwise pick the Boolean overload.
+    void CopyToClipBoard(int LeftCol, int TopRow, int RightCol, int BottomRow, bool AddHeader, const char* Separator)
+    {
+        CopyToClipBoard(LeftCol, TopRow, RightCol, BottomRow, AddHeader, QString::fromUtf8(Separator));
+    }
 
     // ---- files, through the container
     void SaveAsXMLFile(const QString& FName, const QString& DataID) { FData->SaveAsXMLFile(FName, DataID); }
