@@ -133,6 +133,9 @@ public:
     int GetLastSortColumn() const { return FLastSortColumn; }
     int GetSecondarySortColumn() const { return FSecondarySortColumn; }
     bool GetLastSortOrder() const { return FLastSortOrder; }
+    // The sort state as the view records it without sorting again.
+    void SetSecondarySortColumn(int Value) { FSecondarySortColumn = Value; }
+    void ForgetSortColumns() { FLastSortColumn = FSecondarySortColumn = -1; }
     // Direction toggle of the view's header-click sorting.
     bool GetSortToggle() const { return FSortToggle; }
     void SetSortToggle(bool Value) { FSortToggle = Value; }
@@ -310,3 +313,6 @@ private:
 };
 
 } // namespace vok
+
+// The view on the container.
+#include <vok/Vok_replistview.h>
