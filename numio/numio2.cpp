@@ -155,8 +155,9 @@ void TNumIO2::SetColorScheme(TColorScheme Value)
     if (FColorScheme == Value)
         return;
     FColorScheme = Value;
-    FLook->ColGrayLine = Value == csClassic ? clGray : clBtnShadow;
-    FLook->ColWhiteLine = Value == csClassic ? clWhite : clBtnHighlight;
+    const TSchemeLineColors Lines = SchemeLineColors(Value);
+    FLook->ColGrayLine = Lines.Gray;
+    FLook->ColWhiteLine = Lines.White;
     Paint();
 }
 

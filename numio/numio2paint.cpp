@@ -1,6 +1,7 @@
 #include "numio2paint.h"
 
 #include <vok/Vok_canvas.h>
+#include <vok/Vok_textdraw.h>
 
 #include <algorithm>
 
@@ -27,11 +28,7 @@ void DrawCaption(TCanvas& C, int X, int Y, const QString& Text, bool Enabled, TC
         C.TextOut(X, Y, Text);
         return;
     }
-    C.GetBrush()->SetStyle(bsClear);
-    C.GetFont()->SetColor(clWhite);
-    C.TextOut(X + 1, Y + 1, Text);
-    C.GetFont()->SetColor(clGray);
-    C.TextOut(X, Y, Text);
+    TextOutEmbossed(C, X, Y, Text);
 }
 
 void SetPenAndBrush(TCanvas& C, TColor Pen, TColor Brush)
@@ -167,12 +164,6 @@ void PaintTextBox(TCanvas& C, const TNumIO2Layout& L, const TNumIO2Appearance& L
 }
 
 } // namespace
-
-const QString& TextHeightSample()
-{
-    static const QString Sample = QStringLiteral("(8g]}\u00DC\u00C4\u00A7");
-    return Sample;
-}
 
 void PaintNumIO2(TCanvas& C, const TNumIO2Layout& L, const TNumIO2Appearance& Look, const TNumTextEditor& Editor,
                  const TNumIO2PaintState& S)

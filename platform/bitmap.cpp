@@ -150,6 +150,12 @@ void TBitmap::Assign(QObject* Source)
     TakeImage(Other->FImage);
 }
 
+void TBitmap::ClearTransparent()
+{
+    FPixelFormat = pf32bit;
+    FImage.fill(Qt::transparent);
+}
+
 void TBitmap::SetImage(const QImage& Image)
 {
     TakeImage(FPixelFormat == pf24bit ? Opaque(Image) : Image.convertToFormat(CanvasFormat));

@@ -282,4 +282,11 @@ void DrawMarkOnCanvas(TCanvas* Canvas, quint8 Kind, int X, int Y)
     Canvas->SetPenPos(PenPos);
 }
 
+TSchemeLineColors SchemeLineColors(TColorScheme Scheme)
+{
+    if (Scheme == csClassic)
+        return {clGray, clWhite};
+    return {clBtnShadow, clBtnHighlight};
+}
+
 } // namespace vok

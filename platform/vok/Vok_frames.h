@@ -29,6 +29,15 @@ VOK_EXPORT void DrawFrame(TCanvas* Canvas, TFrameStyle Style, int Left, int Top,
     TColor ColorWhite = clWhite, TColor ColorSilver = clSilver, TColor ColorGray = clGray,
     TColor ColorBlack = clBlack, TColor ColorFlat = clBlack);
 
+// The gray and white frame line colors of a color scheme: $808080 and
+// $FFFFFF for csClassic, the system button shadow and highlight otherwise.
+struct TSchemeLineColors
+{
+    TColor Gray;
+    TColor White;
+};
+VOK_EXPORT TSchemeLineColors SchemeLineColors(TColorScheme Scheme);
+
 // A one-pixel outline through the four corner pixels (inclusive), in the
 // current pen's color, style and mode; each pixel is painted once.
 VOK_EXPORT void DrawRectangle(TCanvas* Canvas, int Left, int Top, int Right, int Bottom);
