@@ -32,6 +32,7 @@ TOnOffBut::TOnOffBut(QWidget* AOwner)
             Img = std::make_unique<TBitmap>();
     MakeUserImages();
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
     SetBounds(GetLeft(), GetTop(), 100, 50);
     LoadGlyphs();
     AdjustAutoCenter();
@@ -338,21 +339,15 @@ bool TOnOffBut::ActsOn(TMouseButton Button, int X, int Y) const
     return TOnOffButLayout{FLeftSpace, FTopSpace, FGlyphWidth, FGlyphHeight, GetWidth(), 0}.InPicture(X, Y);
 }
 
-void TOnOffBut::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+void TOnOffBut::Press()
 {
-    TGraphicControl::MouseDown(Button, Shift, X, Y);
-    if (!ActsOn(Button, X, Y))
-        return;
     if (FGroupIndex != 0 && !FAllowAllOff && FOnOff)
         return; // the last button of a group stays on
     ChangeOnOff(!FOnOff);
 }
 
-void TOnOffBut::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+void TOnOffBut::Release()
 {
-    TGraphicControl::MouseUp(Button, Shift, X, Y);
-    if (!ActsOn(Button, X, Y))
-        return;
     if (FMode == oobmSpeedBut && FOnOff) {
         FOnOff = false;
         Paint();
@@ -363,7 +358,53 @@ void TOnOffBut::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     Q_EMIT clicked();
 }
 
+void TOnOffBut::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TGraphicControl::MouseDown(Button, Shift, X, Y);
+    if (ActsOn(Button, X, Y))
+        Press();
+}
+
+void TOnOffBut::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TGraphicControl::MouseUp(Button, Shift, X, Y);
+    if (ActsOn(Button, X, Y))
+        Release();
+}
+
 void TOnOffBut::Click() {}
+
+// A held space bar repeats its key-down: only the first one presses.
+void TOnOffBut::KeyDown(quint16& Key, TShiftState Shift)
+{
+    TGraphicControl::KeyDown(Key, Shift);
+    if (Key != VK_SPACE || FMouseAction == oomaNone || FSpaceDown)
+        return;
+    FSpaceDown = true;
+    Press();
+}
+
+void TOnOffBut::KeyUp(quint16& Key, TShiftState Shift)
+{
+    TGraphicControl::KeyUp(Key, Shift);
+    if (Key != VK_SPACE || !FSpaceDown)
+        return;
+    FSpaceDown = false;
+    Release();
+}
+
+void TOnOffBut::DoEnter()
+{
+    TGraphicControl::DoEnter();
+    Paint();
+}
+
+void TOnOffBut::DoExit()
+{
+    TGraphicControl::DoExit();
+    FSpaceDown = false;
+    Paint();
+}
 
 // ---------------------------------------------------------------- copying
 
@@ -440,6 +481,8 @@ public:
         PaintText(TopPos, &TOnOffButLayout::TopTextAt);
         PaintText(BottomPos, &TOnOffButLayout::BottomTextAt);
         PaintPicture();
+        if (B.hasFocus())
+            PaintFocusFrame();
         const TSchemeLineColors Lines = SchemeLineColors(B.FColorScheme);
         DrawFrame(C, B.FFrameStyle, 0, 0, W - 1, H - 1, Lines.White, clSilver, Lines.Gray);
         if (B.FTransparent)
@@ -491,6 +534,17 @@ private:
             for (int X = X0; X < X1; ++X)
                 Dst[O.X + X] = (Src[X] & 0x00FFFFFFu) == Key ? Back : (Src[X] | 0xFF000000u);
         }
+    }
+
+    // A dotted outline one pixel around the picture.
+    void PaintFocusFrame()
+    {
+        const TPoint O = L.PictureOrigin();
+        C->GetBrush()->SetStyle(bsClear);
+        C->GetPen()->SetColor(B.FColorText);
+        C->GetPen()->SetStyle(psDot);
+        C->Rectangle(O.X - 1, O.Y - 1, O.X + L.GlyphWidth + 1, O.Y + L.GlyphHeight + 1);
+        C->GetPen()->SetStyle(psSolid);
     }
 
     TOnOffBut& B;

@@ -272,3 +272,23 @@ TEST(TOnOffBut, UserGlyphsAndAssign)
     EXPECT_TRUE(D.setProperty("ButtonStyle", QStringLiteral("oobsBulb")));
     EXPECT_EQ(D.GetGlyphHeight(), 49);
 }
+
+TEST(TOnOffBut, SpaceBarActsAsAClick)
+{
+    TOnOffBut B;
+    EXPECT_EQ(B.focusPolicy(), Qt::StrongFocus);
+    int Clicks = 0;
+    B.OnClick = [&](QObject*) { ++Clicks; };
+    quint16 Key = VK_SPACE;
+    B.KeyDown(Key, {});
+    B.KeyDown(Key, {}); // held: the repeats do not toggle again
+    EXPECT_FALSE(B.GetOnOff());
+    EXPECT_EQ(Clicks, 0);
+    B.KeyUp(Key, {});
+    EXPECT_EQ(Clicks, 1);
+    B.SetMouseAction(oomaNone);
+    B.KeyDown(Key, {});
+    B.KeyUp(Key, {});
+    EXPECT_FALSE(B.GetOnOff());
+    EXPECT_EQ(Clicks, 1);
+}

@@ -170,8 +170,15 @@ public:
 
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    // Does nothing: OnClick fires from MouseUp only.
+    // Does nothing: OnClick fires from MouseUp (or the space bar's release) only.
     void Click() override;
+    // While the button has the focus, the space bar works as the left mouse
+    // button on the picture (unless MouseAction is oomaNone).
+    void KeyDown(quint16& Key, TShiftState Shift) override;
+    void KeyUp(quint16& Key, TShiftState Shift) override;
+    // The focus frame around the picture comes and goes.
+    void DoEnter() override;
+    void DoExit() override;
     void SetEnabled(bool Value) override;
 
     void Paint() override;
@@ -197,6 +204,8 @@ private:
     void SetTextAlignment(TTextPos Pos, TAlignment Value);
     void ChangeOnOff(bool Value);
     bool ActsOn(TMouseButton Button, int X, int Y) const;
+    void Press();
+    void Release();
     void MakeUserImages();
 
     void ResetAllowAllOff() { SetAllowAllOff(true); }
@@ -238,6 +247,7 @@ private:
     bool FTransparent = false;
     int FGlyphWidth = 0;
     int FGlyphHeight = 0;
+    bool FSpaceDown = false;
     TImages FStateImg;
     TImages FUserImg;
     // The off-screen picture Paint renders into, kept between paints.
