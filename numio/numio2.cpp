@@ -6,6 +6,7 @@
 
 #include <vok/Vok_bitmap.h>
 #include <vok/Vok_colorconst.h>
+#include <vok/Vok_frames.h>
 #include <vok/Vok_sysservices.h>
 
 #include <algorithm>
