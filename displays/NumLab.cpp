@@ -227,7 +227,7 @@ private:
         if (Text.isEmpty())
             return;
         if (!Enabled) {
-            TextOutEmbossed(*C, X, Ty, Text);
+            DrawEmbossedText(C, X, Ty, Text, clWhite, clGray);
             return;
         }
         C->GetBrush()->SetStyle(bsClear);

@@ -510,7 +510,7 @@ private:
             return;
         const TPoint P = (L.*At)(B.FAlignments[Pos], C->TextWidth(Text));
         if (!Enabled) {
-            TextOutEmbossed(*C, P.X, P.Y, Text);
+            DrawEmbossedText(C, P.X, P.Y, Text, clWhite, clGray);
             return;
         }
         C->GetBrush()->SetStyle(bsClear);

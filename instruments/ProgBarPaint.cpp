@@ -146,7 +146,7 @@ private:
         if (P.isEnabled())
             C->TextOut(At.X, At.Y, Text);
         else
-            TextOutEmbossed(*C, At.X, At.Y, Text);
+            DrawEmbossedText(C, At.X, At.Y, Text, clWhite, clGray);
     }
 
     TProgBar& P;

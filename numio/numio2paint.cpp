@@ -1,6 +1,7 @@
 #include "numio2paint.h"
 
 #include <vok/Vok_canvas.h>
+#include <vok/Vok_frames.h>
 #include <vok/Vok_textdraw.h>
 
 #include <algorithm>
@@ -23,12 +24,11 @@ void DrawCaption(TCanvas& C, int X, int Y, const QString& Text, bool Enabled, TC
 {
     if (Text.isEmpty())
         return;
-    if (Enabled) {
-        C.GetFont()->SetColor(TextColor);
+    C.GetFont()->SetColor(TextColor);
+    if (Enabled)
         C.TextOut(X, Y, Text);
-        return;
-    }
-    TextOutEmbossed(C, X, Y, Text);
+    else
+        DrawEmbossedText(&C, X, Y, Text, clWhite, clGray);
 }
 
 void SetPenAndBrush(TCanvas& C, TColor Pen, TColor Brush)

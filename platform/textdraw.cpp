@@ -10,15 +10,6 @@ const QString& TextHeightSample()
     return Sample;
 }
 
-void TextOutEmbossed(TCanvas& Canvas, int X, int Y, const QString& Text, TColor Light, TColor Dark)
-{
-    Canvas.GetBrush()->SetStyle(bsClear);
-    Canvas.GetFont()->SetColor(Light);
-    Canvas.TextOut(X + 1, Y + 1, Text);
-    Canvas.GetFont()->SetColor(Dark);
-    Canvas.TextOut(X, Y, Text);
-}
-
 int StripLeftCaptionX(TAlignment Align, int LeftSpace, int CaptionWidth)
 {
     switch (Align) {

@@ -29,8 +29,12 @@ VOK_EXPORT void DrawFrame(TCanvas* Canvas, TFrameStyle Style, int Left, int Top,
     TColor ColorWhite = clWhite, TColor ColorSilver = clSilver, TColor ColorGray = clGray,
     TColor ColorBlack = clBlack, TColor ColorFlat = clBlack);
 
-// The gray and white frame line colors of a color scheme: $808080 and
-// $FFFFFF for csClassic, the system button shadow and highlight otherwise.
+// A one-pixel outline through the four corner pixels (inclusive), in the
+// current pen's color, style and mode; each pixel is painted once.
+VOK_EXPORT void DrawRectangle(TCanvas* Canvas, int Left, int Top, int Right, int Bottom);
+
+// The gray and white line colors of a color scheme: $808080 and $FFFFFF for
+// csClassic, the system button-shadow and button-highlight colors otherwise.
 struct TSchemeLineColors
 {
     TColor Gray;
@@ -38,9 +42,11 @@ struct TSchemeLineColors
 };
 VOK_EXPORT TSchemeLineColors SchemeLineColors(TColorScheme Scheme);
 
-// A one-pixel outline through the four corner pixels (inclusive), in the
-// current pen's color, style and mode; each pixel is painted once.
-VOK_EXPORT void DrawRectangle(TCanvas* Canvas, int Left, int Top, int Right, int Bottom);
+// Text as a disabled caption shows it, embossed: Light one pixel right and
+// down, then Shadow at (X, Y), both over a clear brush. The canvas font keeps
+// its color and the brush its style.
+VOK_EXPORT void DrawEmbossedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Light = clBtnHighlight,
+    TColor Shadow = clBtnShadow);
 
 // The number of marker kinds DrawMarkOnCanvas knows.
 inline constexpr int MarkerKindCount = 52;

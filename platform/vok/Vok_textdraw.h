@@ -16,12 +16,6 @@ class TCanvas;
 // high and as low as the font's glyphs do.
 VOK_EXPORT const QString& TextHeightSample();
 
-// The engraved caption of a disabled control: Text in Light one pixel right
-// and down, then in Dark at (X, Y). The brush is left clear, so neither copy
-// hides the other; the font's color ends as Dark.
-VOK_EXPORT void TextOutEmbossed(TCanvas& Canvas, int X, int Y, const QString& Text,
-                                TColor Light = clWhite, TColor Dark = clGray);
-
 // Captions beside a box in a strip Width pixels wide, the box from LeftSpace
 // to BoxEnd. The left caption starts at 7, ends 5 pixels before the box or is
 // centred before it; the right caption starts 7 pixels after the box, ends 6
