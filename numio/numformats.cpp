@@ -457,6 +457,30 @@ QString FormatFloatNum(int Width, int Decimals, double Value)
     return Text;
 }
 
+QString FormatFloatEng(double Value, int Decimals, bool SIPrefix)
+{
+    Decimals = std::clamp(Decimals, 0, 15);
+    if (!std::isfinite(Value))
+        return QString(Decimals + 6, QLatin1Char('*'));
+    int Exp3 = 0;
+    QString Mantissa = FormatFloatNum(1, Decimals, Value);
+    if (Value != 0) {
+        Exp3 = int(std::floor(std::log10(std::fabs(Value)) / 3)) * 3;
+        // Scaled in two steps: 10^-Exp3 alone overflows for the smallest doubles.
+        const auto Scaled = [&] { return Value / std::pow(10.0, Exp3 / 2) / std::pow(10.0, Exp3 - Exp3 / 2); };
+        Mantissa = FormatFloatNum(1, Decimals, Scaled());
+        if (std::fabs(Mantissa.toDouble()) >= 1000) { // 999.96 rounded up
+            Exp3 += 3;
+            Mantissa = FormatFloatNum(1, Decimals, Scaled());
+        }
+    }
+    static const char16_t Prefixes[] = u"fpn\u00B5m kMGT";
+    if (SIPrefix && Exp3 >= -15 && Exp3 <= 12)
+        return Exp3 == 0 ? Mantissa : Mantissa + QChar(Prefixes[(Exp3 + 15) / 3]);
+    const QString Digits = QString::number(std::abs(Exp3)).rightJustified(2, QLatin1Char('0'));
+    return Mantissa + (Exp3 < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) + Digits;
+}
+
 QString IntToHexDigits(qint32 Value, int Count) { return IntToRadixDigits(Value, Count, 4, 8); }
 QString IntToOctDigits(qint32 Value, int Count) { return IntToRadixDigits(Value, Count, 3, 11); }
 QString IntToBinDigits(qint32 Value, int Count) { return IntToRadixDigits(Value, Count, 1, 32); }

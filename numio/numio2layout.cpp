@@ -1,5 +1,7 @@
 #include "numio2layout.h"
 
+#include <vok/Vok_textdraw.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,14 +9,7 @@ namespace vok {
 
 int TNumIO2Layout::LeftCaptionX(TAlignment Align, int CaptionWidth) const
 {
-    switch (Align) {
-    case taLeftJustify:
-        return 7;
-    case taRightJustify:
-        return LeftSpace - CaptionWidth - 5;
-    default:
-        return (LeftSpace - CaptionWidth) / 2;
-    }
+    return StripLeftCaptionX(Align, LeftSpace, CaptionWidth);
 }
 
 TSize TNumIO2Layout::MinimumSize(int RightCaptionWidth, int TextHeight) const
@@ -31,15 +26,7 @@ TSize TNumIO2Layout::MinimumSize(int RightCaptionWidth, int TextHeight) const
 
 int TNumIO2Layout::RightCaptionX(TAlignment Align, int CaptionWidth) const
 {
-    const int BoxEnd = LeftSpace + ButtonRoom() + TextBoxWidth;
-    switch (Align) {
-    case taLeftJustify:
-        return BoxEnd + 7;
-    case taRightJustify:
-        return Width - CaptionWidth - 6;
-    default:
-        return (Width - BoxEnd - CaptionWidth) / 2 + BoxEnd + 1;
-    }
+    return StripRightCaptionX(Align, LeftSpace + ButtonRoom() + TextBoxWidth, Width, CaptionWidth);
 }
 
 int TNumIO2Layout::NumberX(TAlignment Align, int TextWidth) const { return CharPosToX(Align, 0, TextWidth); }

@@ -2,6 +2,7 @@
 
 #include <vok/Vok_canvas.h>
 #include <vok/Vok_frames.h>
+#include <vok/Vok_textdraw.h>
 
 #include <algorithm>
 
@@ -163,12 +164,6 @@ void PaintTextBox(TCanvas& C, const TNumIO2Layout& L, const TNumIO2Appearance& L
 }
 
 } // namespace
-
-const QString& TextHeightSample()
-{
-    static const QString Sample = QStringLiteral("(8g]}\u00DC\u00C4\u00A7");
-    return Sample;
-}
 
 void PaintNumIO2(TCanvas& C, const TNumIO2Layout& L, const TNumIO2Appearance& Look, const TNumTextEditor& Editor,
                  const TNumIO2PaintState& S)

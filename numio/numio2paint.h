@@ -8,6 +8,7 @@
 #include <vok/Vok_basetypes.h>
 #include <vok/Vok_colorconst.h>
 #include <vok/Vok_inputtypes.h>
+#include <vok/Vok_textdraw.h>
 
 #include <QString>
 
@@ -55,8 +56,5 @@ struct TNumIO2PaintState
 // Paints the field onto Canvas (the field's size, the field's font).
 VOK_EXPORT void PaintNumIO2(TCanvas& Canvas, const TNumIO2Layout& Layout, const TNumIO2Appearance& Look,
                             const TNumTextEditor& Editor, const TNumIO2PaintState& State);
-
-// The sample whose height centres a line of text.
-VOK_EXPORT const QString& TextHeightSample();
 
 } // namespace vok

@@ -154,6 +154,12 @@ void TBitmap::Assign(QObject* Source)
     FHeight = Other->FHeight;
 }
 
+void TBitmap::ClearTransparent()
+{
+    FPixelFormat = pf32bit;
+    FImage.fill(Qt::transparent);
+}
+
 void TBitmap::SetImage(const QImage& Image)
 {
     TakeImage(FPixelFormat == pf24bit ? Opaque(Image) : Image.convertToFormat(CanvasFormat));

@@ -26,4 +26,12 @@ VOK_EXPORT void SetCurrentDateTime(std::optional<QDateTime> Now);
 VOK_EXPORT double DateTimeToTDateTime(const QDateTime& Dt);
 VOK_EXPORT QDateTime TDateTimeToDateTime(double Value);
 
+// Dt written by a classic date/time pattern (letters in either case): yyyy,
+// yy year; mmmm, mmm month name (English), mm, m month number; dddd, ddd
+// weekday name, dd, d day; hh, h hour (1..12 when the pattern holds am/pm);
+// nn, n minute; ss, s second; am/pm as "am" or "pm" in the pattern's case.
+// An mm or m right after an hour is the minute. Text in single or double
+// quotes and every other character stand as they are.
+VOK_EXPORT QString FormatDateTimeClassic(const QString& Format, const QDateTime& Dt);
+
 } // namespace vok

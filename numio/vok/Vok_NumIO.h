@@ -89,6 +89,14 @@ VOK_EXPORT bool IsBinText(const QString& Text);
 // Decimals are kept within the classic short-string limit of 255.
 VOK_EXPORT QString FormatFloatNum(int Width, int Decimals, double Value);
 
+// Engineering notation: a mantissa from 1 to below 1000 with Decimals
+// decimals (0..15, rounded as FormatFloatNum rounds) and an exponent that is a
+// multiple of 3, written "E+03" (at least two digits): 12345 with 1 decimal
+// gives "12.3E+03". With SIPrefix the exponents -15 .. 12 are written as the
+// prefix letter instead (f, p, n, µ, m, none, k, M, G, T): "12.3k". A value
+// that is not finite shows as a row of Decimals + 6 "*".
+VOK_EXPORT QString FormatFloatEng(double Value, int Decimals, bool SIPrefix = false);
+
 // Exactly Count digits (limited to 8, 11 or 32; 0 or less gives one digit) of
 // Value taken as unsigned, leading zeros kept, higher bits dropped.
 VOK_EXPORT QString IntToHexDigits(qint32 Value, int Count);

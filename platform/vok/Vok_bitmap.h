@@ -64,6 +64,9 @@ public:
     // Whether a bitmap resource of that name exists.
     static bool ResourceExists(const QString& Name);
 
+    // Makes the picture 32 bits and every pixel fully transparent.
+    void ClearTransparent();
+
     // Copies picture and pixel format from another TBitmap; nullptr makes
     // this one empty; any other class raises EVOKError.
     virtual void Assign(QObject* Source);

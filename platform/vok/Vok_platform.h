@@ -19,5 +19,6 @@
 #include <vok/Vok_menus.h>
 #include <vok/Vok_stdctrls.h>
 #include <vok/Vok_sysservices.h>
+#include <vok/Vok_textdraw.h>
 #include <vok/Vok_timers.h>
 #include <vok/Vok_treeview.h>

@@ -88,4 +88,13 @@ testing::AssertionResult MatchesGolden(const QImage& Actual, const QString& Name
                                        << ", diff picture: " << DiffPath.toStdString();
 }
 
+bool AnyPixel(const TCanvas& Canvas, TRect Box, TColor Color)
+{
+    for (int Y = Box.Top; Y < Box.Bottom; ++Y)
+        for (int X = Box.Left; X < Box.Right; ++X)
+            if (Canvas.GetPixel(X, Y) == Color)
+                return true;
+    return false;
+}
+
 } // namespace vok::test

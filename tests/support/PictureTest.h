@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vok/Vok_canvas.h>
+
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -35,5 +37,8 @@ struct GoldenTolerance
 // Tolerance.BadFraction of the pixels differ in a channel by more than
 // Tolerance.ChannelDelta.
 testing::AssertionResult MatchesGolden(const QImage& Actual, const QString& Name, GoldenTolerance Tolerance = {});
+
+// Whether any pixel of Box on Canvas has Color.
+bool AnyPixel(const TCanvas& Canvas, TRect Box, TColor Color);
 
 } // namespace vok::test
