@@ -9,6 +9,7 @@
 #include <QDateTime>
 
 #include <optional>
+#include <stdexcept>
 
 namespace vok {
 
@@ -25,5 +26,23 @@ VOK_EXPORT void SetCurrentDateTime(std::optional<QDateTime> Now);
 // TDateTime: days since 1899-12-30 00:00, the fraction is the time of day.
 VOK_EXPORT double DateTimeToTDateTime(const QDateTime& Dt);
 VOK_EXPORT QDateTime TDateTimeToDateTime(double Value);
+
+// The conversion error of the date encoding: parts that form no date.
+class VOK_EXPORT EConvertError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Gregorian leap years: every fourth year, but not full centuries unless
+// divisible by 400.
+VOK_EXPORT bool IsLeapYear(int Year);
+// Days of Month (1..12) in Year; 0 for another month.
+VOK_EXPORT int DaysInAMonth(int Year, int Month);
+// The TDateTime of midnight on the date; parts that form no date (year
+// outside 1..9999, a zero or too large month or day) raise EConvertError.
+VOK_EXPORT double EncodeDate(int Year, int Month, int Day);
+// The year, month and day of a TDateTime.
+VOK_EXPORT void DecodeDate(double DateTime, int& Year, int& Month, int& Day);
 
 } // namespace vok
