@@ -1,5 +1,7 @@
 #include "raster.h"
 
+#include <vok/Vok_rounding.h>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -77,12 +79,6 @@ double ScreenAngle(double CX, double CY, double X, double Y)
 }
 
 namespace {
-
-qint64 FloorDiv(qint64 A, qint64 B)
-{
-    const qint64 Q = A / B;
-    return (A % B != 0 && (A < 0) != (B < 0)) ? Q - 1 : Q;
-}
 
 qint64 CeilDiv(qint64 A, qint64 B)
 {

@@ -120,6 +120,25 @@ TTreeNode* TTreeNodes::Insert(TTreeNode* Sibling, const QString& Text)
     return Place(Sibling->GetParent(), Sibling->GetIndex(), Text);
 }
 
+std::unique_ptr<TTreeNode> TTreeNodes::CreateNode(const QString& Text)
+{
+    std::unique_ptr<TTreeNode> Node(new TTreeNode);
+    Node->SetText(Text);
+    return Node;
+}
+
+void TTreeNodes::AddChildren(TTreeNode* Parent, std::vector<std::unique_ptr<TTreeNode>> Nodes)
+{
+    QList<QTreeWidgetItem*> Items;
+    Items.reserve(qsizetype(Nodes.size()));
+    for (std::unique_ptr<TTreeNode>& Node : Nodes)
+        Items.append(Node.release());
+    if (Parent)
+        Parent->addChildren(Items);
+    else
+        FOwner->addTopLevelItems(Items);
+}
+
 void TTreeNodes::Clear() { FOwner->clear(); }
 
 int TTreeNodes::GetCount() const

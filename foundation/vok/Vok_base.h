@@ -6,6 +6,7 @@
 #include <vok/Vok_bitfld.h>
 #include <vok/Vok_colorconst.h>
 #include <vok/Vok_colors.h>
+#include <vok/Vok_folders.h>
 #include <vok/Vok_names.h>
 #include <vok/Vok_stringarray.h>
 #include <vok/Vok_strings.h>

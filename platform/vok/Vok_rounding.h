@@ -15,4 +15,11 @@ VOK_EXPORT int Round(double X);
 // the result does not fit into an int, as the platform's routine does.
 VOK_EXPORT int MulDiv(int Number, int Numerator, int Denominator);
 
+// Integer division rounded toward minus infinity (-7 / 2 = -4); B must not be 0.
+constexpr long long FloorDiv(long long A, long long B)
+{
+    const long long Q = A / B;
+    return (A % B != 0 && (A < 0) != (B < 0)) ? Q - 1 : Q;
+}
+
 } // namespace vok

@@ -7,6 +7,9 @@
 
 #include <QTreeWidget>
 
+#include <memory>
+#include <vector>
+
 namespace vok {
 
 class TCustomTreeView;
@@ -70,6 +73,12 @@ public:
     TTreeNode* AddChildFirst(TTreeNode* Parent, const QString& Text);
     // A node just before Sibling (at the end of the top level for nullptr).
     TTreeNode* Insert(TTreeNode* Sibling, const QString& Text);
+    // A node outside any tree. It may be given children (AddChild works on
+    // it) before AddChildren places it: a large branch built apart and placed
+    // in one step opens far faster than one added node by node.
+    static std::unique_ptr<TTreeNode> CreateNode(const QString& Text);
+    // Places Nodes after the last child of Parent (top level for nullptr), in order.
+    void AddChildren(TTreeNode* Parent, std::vector<std::unique_ptr<TTreeNode>> Nodes);
     void Clear();
 
     // Every node of the tree, in absolute order (parents before children).

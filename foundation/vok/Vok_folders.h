@@ -1,0 +1,29 @@
+// Folder search of the base library: the subfolders of a folder, read with
+// one pass over the directory (no per-entry status call where the file
+// system reports entry types), and whether a folder has any subfolder.
+// Names beginning with "." are left out, as are "." and "..".
+#pragma once
+
+#include <vok/vok_export.h>
+
+#include <QList>
+#include <QString>
+
+namespace vok {
+
+struct TSubFolder
+{
+    QString Name;
+    bool HasSubFolders = false; // filled in only when asked for
+};
+
+// Appends the subfolders of Path (symbolic links to folders count) in the
+// order the directory holds them; with Probe, each one's HasSubFolders tells
+// whether it has a subfolder itself. False, and List untouched, when Path
+// cannot be read.
+VOK_EXPORT bool ListSubFolders(const QString& Path, QList<TSubFolder>& List, bool Probe);
+
+// Whether Path has at least one subfolder (false when it cannot be read).
+VOK_EXPORT bool HasSubFolder(const QString& Path);
+
+} // namespace vok
