@@ -6,6 +6,10 @@
 #include <vok/Vok_math.h>
 #include <vok/Vok_platform.h>
 
+#include <vok/Vok_Colbut.h>
+#include <vok/Vok_Colsel.h>
 #include <vok/Vok_Meter.h>
+#include <vok/Vok_MiniCal.h>
 #include <vok/Vok_NumIO.h>
+#include <vok/Vok_marksel.h>
 #include <vok/Vok_replist.h>

@@ -6,6 +6,7 @@
 #include <vok/Vok_platform.h>
 #include <vok/vok_export.h>
 
+#include <algorithm>
 #include <array>
 
 namespace vok {
