@@ -56,4 +56,36 @@ QDateTime TDateTimeToDateTime(double Value)
     return QDateTime(Date, QTime(0, 0)).addMSecs(Msecs);
 }
 
+bool IsLeapYear(int Year)
+{
+    return (Year % 4 == 0 && Year % 100 != 0) || Year % 400 == 0;
+}
+
+int DaysInAMonth(int Year, int Month)
+{
+    static constexpr int Days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (Month < 1 || Month > 12)
+        return 0;
+    return Month == 2 && IsLeapYear(Year) ? 29 : Days[Month - 1];
+}
+
+double EncodeDate(int Year, int Month, int Day)
+{
+    if (Year < 1 || Year > 9999 || Day < 1 || Day > DaysInAMonth(Year, Month))
+        throw EConvertError(QStringLiteral("Invalid argument to date encode: %1-%2-%3")
+                                .arg(Year)
+                                .arg(Month)
+                                .arg(Day)
+                                .toStdString());
+    return static_cast<double>(DateTimeEpoch().daysTo(QDate(Year, Month, Day)));
+}
+
+void DecodeDate(double DateTime, int& Year, int& Month, int& Day)
+{
+    const QDate Date = TDateTimeToDateTime(DateTime).date();
+    Year = Date.year();
+    Month = Date.month();
+    Day = Date.day();
+}
+
 } // namespace vok

@@ -135,8 +135,25 @@ TColorDialog::TColorDialog(QObject* AOwner)
 {
 }
 
+namespace {
+TColorDialogHook& ColorDialogHook()
+{
+    static TColorDialogHook Hook;
+    return Hook;
+}
+} // namespace
+
+void SetColorDialogHook(TColorDialogHook Hook) { ColorDialogHook() = std::move(Hook); }
+
 bool TColorDialog::Execute()
 {
+    if (ColorDialogHook()) {
+        TColor Chosen = FColor;
+        if (!ColorDialogHook()(Chosen))
+            return false;
+        FColor = Chosen;
+        return true;
+    }
     QColorDialog Dialog(ColorToQColor(FColor), qobject_cast<QWidget*>(parent()));
     if (Dialog.exec() != QDialog::Accepted)
         return false;

@@ -9,6 +9,7 @@
 #include <QDateTime>
 
 #include <optional>
+#include <stdexcept>
 
 namespace vok {
 
@@ -33,5 +34,23 @@ VOK_EXPORT QDateTime TDateTimeToDateTime(double Value);
 // An mm or m right after an hour is the minute. Text in single or double
 // quotes and every other character stand as they are.
 VOK_EXPORT QString FormatDateTimeClassic(const QString& Format, const QDateTime& Dt);
+
+// The conversion error of the date encoding: parts that form no date.
+class VOK_EXPORT EConvertError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Gregorian leap years: every fourth year, but not full centuries unless
+// divisible by 400.
+VOK_EXPORT bool IsLeapYear(int Year);
+// Days of Month (1..12) in Year; 0 for another month.
+VOK_EXPORT int DaysInAMonth(int Year, int Month);
+// The TDateTime of midnight on the date; parts that form no date (year
+// outside 1..9999, a zero or too large month or day) raise EConvertError.
+VOK_EXPORT double EncodeDate(int Year, int Month, int Day);
+// The year, month and day of a TDateTime.
+VOK_EXPORT void DecodeDate(double DateTime, int& Year, int& Month, int& Day);
 
 } // namespace vok

@@ -135,4 +135,11 @@ private:
     TColor FColor;
 };
 
+// Replaces the modal dialog behind every TColorDialog::Execute, for example
+// to answer it in a test: the hook gets the dialog's Color and returns true
+// with the chosen color in it, or false for a cancel. An empty hook restores
+// the dialog.
+using TColorDialogHook = std::function<bool(TColor& Color)>;
+VOK_EXPORT void SetColorDialogHook(TColorDialogHook Hook);
+
 } // namespace vok

@@ -13,3 +13,13 @@ public:
     PinnedSeparator(const PinnedSeparator&) = delete;
     PinnedSeparator& operator=(const PinnedSeparator&) = delete;
 };
+
+// Pins the clock to Now; the destructor returns to the system's.
+class PinnedClock
+{
+public:
+    explicit PinnedClock(const QDateTime& Now) { vok::SetCurrentDateTime(Now); }
+    ~PinnedClock() { vok::SetCurrentDateTime(std::nullopt); }
+    PinnedClock(const PinnedClock&) = delete;
+    PinnedClock& operator=(const PinnedClock&) = delete;
+};

@@ -1,0 +1,61 @@
+// TColorButton: a panel showing a color. It lightens while the pointer is
+// over it and, when clicked, lets the user pick its color in the assigned
+// color dialog.
+#pragma once
+
+#include <vok/Vok_base.h>
+#include <vok/Vok_platform.h>
+#include <vok/vok_export.h>
+
+#include <QPointer>
+
+namespace vok {
+
+// The lightness shown while the pointer is over a color of lightness L:
+// dark colors gain 0.2, the others move halfway to white.
+VOK_EXPORT double HoverLightness(double L);
+// The caption color over Color: the window text color with ParentBackground,
+// else white over dark colors (gray level at most 96), black over light ones.
+VOK_EXPORT TColor CaptionColorFor(TColor Color, bool ParentBackground);
+
+class VOK_EXPORT TColorButton : public TCustomPanel
+{
+    Q_OBJECT
+    Q_PROPERTY(quint32 Color READ GetColor WRITE SetColor NOTIFY colorChanged)
+
+public:
+    // clBtnFace, no color dialog.
+    explicit TColorButton(QWidget* AOwner = nullptr);
+
+    // The host's color dialog (not owned; forgotten when it is destroyed).
+    TColorDialog* GetColorDialog() const { return FColorDialog; }
+    void SetColorDialog(TColorDialog* Value) { FColorDialog = Value; }
+    // Whether the pointer is over the button (the color shown is lightened).
+    bool GetHovered() const { return FHovered; }
+
+    void MouseEnter() override;
+    void MouseLeave() override;
+    // OnClick, then the color dialog; a confirmed color fires OnChange.
+    void Click() override;
+    // Space and Enter click the button.
+    void KeyDown(quint16& Key, TShiftState Shift) override;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    TNotifyEvent OnChange;
+
+signals:
+    void changed();
+    void colorChanged(quint32 Color);
+
+protected:
+    void FontChanged() override;
+
+private:
+    TColor FBakColor;
+    QPointer<TColorDialog> FColorDialog;
+    bool FHovered = false;
+};
+
+} // namespace vok

@@ -1,0 +1,143 @@
+// TMarkSel: picks one of the 52 marker symbols from a grid of cells. The
+// marker nearest to the pointer is highlighted; a click selects it.
+#pragma once
+
+#include <vok/Vok_base.h>
+#include <vok/Vok_platform.h>
+#include <vok/vok_export.h>
+
+#include <algorithm>
+#include <array>
+
+namespace vok {
+
+// A marker was picked at (X, Y).
+using TMarkClickEvent = std::function<void(QObject* Sender, int X, int Y, int Mark)>;
+
+class VOK_EXPORT TMarkSel : public TGraphicControl
+{
+    Q_OBJECT
+    Q_PROPERTY(int NrOfColumns READ GetNrOfColumns WRITE SetNrOfColumns RESET ResetNrOfColumns)
+    Q_PROPERTY(int NrOfRows READ GetNrOfRows WRITE SetNrOfRows RESET ResetNrOfRows)
+    Q_PROPERTY(quint32 ColorBackGnd READ GetColorBackGnd WRITE SetColorBackGnd RESET ResetColorBackGnd)
+    Q_PROPERTY(quint32 ColorMarks READ GetColorMarks WRITE SetColorMarks RESET ResetColorMarks)
+    Q_PROPERTY(quint32 ColorHiLiteBG READ GetColorHiLiteBG WRITE SetColorHiLiteBG RESET ResetColorHiLiteBG)
+    Q_PROPERTY(quint32 ColorHiLiteSymbol READ GetColorHiLiteSymbol WRITE SetColorHiLiteSymbol RESET ResetColorHiLiteSymbol)
+    Q_PROPERTY(quint32 ColorSelBG READ GetColorSelBG WRITE SetColorSelBG RESET ResetColorSelBG)
+    Q_PROPERTY(quint32 ColorSelFG READ GetColorSelFG WRITE SetColorSelFG RESET ResetColorSelFG)
+    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
+    Q_PROPERTY(int Selected READ GetSelected WRITE SetSelected NOTIFY selectedChanged RESET ResetSelected)
+    Q_PROPERTY(bool ShowZeroAsCross READ GetShowZeroAsCross WRITE SetShowZeroAsCross RESET ResetShowZeroAsCross)
+
+public:
+    // 236 x 178 pixels, 8 x 6 cells, every marker shown, none selected.
+    explicit TMarkSel(QWidget* AOwner = nullptr);
+
+    // Grid size, 1..51 each; other values are ignored.
+    int GetNrOfColumns() const { return FNrCols; }
+    void SetNrOfColumns(int Value);
+    int GetNrOfRows() const { return FNrRows; }
+    void SetNrOfRows(int Value);
+
+    TColor GetColorBackGnd() const { return FColorBackGnd; }
+    void SetColorBackGnd(TColor Value) { SetColorField(FColorBackGnd, Value); }
+    TColor GetColorMarks() const { return FColorMarks; }
+    void SetColorMarks(TColor Value) { SetColorField(FColorMarks, Value); }
+    TColor GetColorHiLiteBG() const { return FColorHiLiteBG; }
+    void SetColorHiLiteBG(TColor Value) { SetColorField(FColorHiLiteBG, Value); }
+    TColor GetColorHiLiteSymbol() const { return FColorHiLiteSymbol; }
+    void SetColorHiLiteSymbol(TColor Value) { SetColorField(FColorHiLiteSymbol, Value); }
+    TColor GetColorSelBG() const { return FColorSelBG; }
+    void SetColorSelBG(TColor Value) { SetColorField(FColorSelBG, Value); }
+    TColor GetColorSelFG() const { return FColorSelFG; }
+    void SetColorSelFG(TColor Value) { SetColorField(FColorSelFG, Value); }
+
+    TFrameStyle GetFrameStyle() const { return FFrameStyle; }
+    void SetFrameStyle(TFrameStyle Value);
+    // The selected marker, -1..51 (-1: none); other values are ignored.
+    int GetSelected() const { return FSelected; }
+    void SetSelected(int Value);
+    bool GetShowZeroAsCross() const { return FZeroAsCross; }
+    void SetShowZeroAsCross(bool Value);
+
+    // Whether marker Index is offered. Reading outside 0..51 reads marker
+    // 0; writing takes 1..51 only, so marker 0 is always shown.
+    bool GetMarkVisible(int Index) const;
+    void SetMarkVisible(int Index, bool Value);
+    void ShowAllMarks();
+    void HideAllMarks();
+
+    // The marker under the pointer, highlighted.
+    int GetHighlighted() const { return FLastHiLite; }
+    // Where marker Index sits (its cell's centre less the 2-pixel frame).
+    TPoint GetMarkCoords(int Index) const { return FMarkCoords[std::clamp(Index, 0, MarkerKindCount - 1)]; }
+
+    void Paint() override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DblClick() override;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    TMarkClickEvent OnMarkClick;
+    TMarkClickEvent OnMarkDblClick;
+    TNotifyEvent OnPaint;
+
+signals:
+    void markClick(int X, int Y, int Mark);
+    void markDblClick(int X, int Y, int Mark);
+    void paint();
+    void selectedChanged(int Mark);
+
+protected:
+    void changeEvent(QEvent* Event) override;
+
+private:
+    struct TMarkColors
+    {
+        TColor Back, Symbol, SelBack, SelSymbol;
+    };
+    TMarkColors PaintColors() const;
+    void SetColorField(TColor& Field, TColor Value);
+    // Cell sizes and the points of the visible markers.
+    void UpdateLayout();
+    // Symbol of marker I at its point in the canvas's pen and brush.
+    void DrawSymbol(TCanvas* Canvas, int I) const;
+    void RestoreMarker(int I);
+    void HighlightMarker(int I);
+    // Selection by the pointer at (X, Y): Selected, the event, repaint, highlight.
+    void PickAt(int X, int Y, const TMarkClickEvent& Event, bool Double);
+
+    void ResetNrOfColumns() { SetNrOfColumns(8); }
+    void ResetNrOfRows() { SetNrOfRows(6); }
+    void ResetColorBackGnd() { SetColorBackGnd(clBtnFace); }
+    void ResetColorMarks() { SetColorMarks(0x000000); }
+    void ResetColorHiLiteBG() { SetColorHiLiteBG(0x0000FF); }
+    void ResetColorHiLiteSymbol() { SetColorHiLiteSymbol(0xFFFFFF); }
+    void ResetColorSelBG() { SetColorSelBG(0xFFFFFF); }
+    void ResetColorSelFG() { SetColorSelFG(0x800000); }
+    void ResetFrameStyle() { SetFrameStyle(fsEngraved); }
+    void ResetSelected() { SetSelected(-1); }
+    void ResetShowZeroAsCross() { SetShowZeroAsCross(true); }
+
+    std::array<bool, MarkerKindCount> FMarkVis;
+    std::array<TPoint, MarkerKindCount> FMarkCoords{};
+    int FNrCols = 8;
+    int FNrRows = 6;
+    int FSelected = -1;
+    int FLastHiLite = 0;
+    int FMarkDistHorz = 0, FMarkDistVert = 0;
+    int FMarkMarginHorz = 0, FMarkMarginVert = 0;
+    bool FZeroAsCross = true;
+    TColor FColorBackGnd = clBtnFace;
+    TColor FColorMarks = 0x000000;
+    TColor FColorHiLiteBG = 0x0000FF;
+    TColor FColorHiLiteSymbol = 0xFFFFFF;
+    TColor FColorSelBG = 0xFFFFFF;
+    TColor FColorSelFG = 0x800000;
+    TFrameStyle FFrameStyle = fsEngraved;
+    TPoint FLastPointer{-1, -1};
+};
+
+} // namespace vok
