@@ -205,8 +205,9 @@ void TMeter::SetColorScheme(TColorScheme Value)
     if (FColorScheme == Value)
         return;
     FColorScheme = Value;
-    FColGrayLine = Value == csClassic ? 0x808080 : clBtnShadow;
-    FColWhiteLine = Value == csClassic ? 0xFFFFFF : clBtnHighlight;
+    const TSchemeLineColors Lines = SchemeLineColors(Value);
+    FColGrayLine = Lines.Gray;
+    FColWhiteLine = Lines.White;
     Paint();
 }
 

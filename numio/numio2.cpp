@@ -6,6 +6,7 @@
 
 #include <vok/Vok_bitmap.h>
 #include <vok/Vok_colorconst.h>
+#include <vok/Vok_frames.h>
 #include <vok/Vok_sysservices.h>
 
 #include <algorithm>
@@ -155,8 +156,9 @@ void TNumIO2::SetColorScheme(TColorScheme Value)
     if (FColorScheme == Value)
         return;
     FColorScheme = Value;
-    FLook->ColGrayLine = Value == csClassic ? clGray : clBtnShadow;
-    FLook->ColWhiteLine = Value == csClassic ? clWhite : clBtnHighlight;
+    const TSchemeLineColors Lines = SchemeLineColors(Value);
+    FLook->ColGrayLine = Lines.Gray;
+    FLook->ColWhiteLine = Lines.White;
     Paint();
 }
 

@@ -1,6 +1,7 @@
 #include "numio2paint.h"
 
 #include <vok/Vok_canvas.h>
+#include <vok/Vok_frames.h>
 
 #include <algorithm>
 
@@ -22,16 +23,11 @@ void DrawCaption(TCanvas& C, int X, int Y, const QString& Text, bool Enabled, TC
 {
     if (Text.isEmpty())
         return;
-    if (Enabled) {
-        C.GetFont()->SetColor(TextColor);
+    C.GetFont()->SetColor(TextColor);
+    if (Enabled)
         C.TextOut(X, Y, Text);
-        return;
-    }
-    C.GetBrush()->SetStyle(bsClear);
-    C.GetFont()->SetColor(clWhite);
-    C.TextOut(X + 1, Y + 1, Text);
-    C.GetFont()->SetColor(clGray);
-    C.TextOut(X, Y, Text);
+    else
+        DrawEmbossedText(&C, X, Y, Text, clWhite, clGray);
 }
 
 void SetPenAndBrush(TCanvas& C, TColor Pen, TColor Brush)

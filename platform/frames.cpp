@@ -87,6 +87,28 @@ void Segment(TCanvas* Canvas, int X1, int Y1, int X2, int Y2)
 
 } // namespace
 
+TSchemeLineColors SchemeLineColors(TColorScheme Scheme)
+{
+    if (Scheme == csClassic)
+        return {clGray, clWhite};
+    return {clBtnShadow, clBtnHighlight};
+}
+
+void DrawEmbossedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Light, TColor Shadow)
+{
+    TFont* Font = Canvas->GetFont();
+    TBrush* Brush = Canvas->GetBrush();
+    const TColor FontColor = Font->GetColor();
+    const TBrushStyle BrushStyle = Brush->GetStyle();
+    Brush->SetStyle(bsClear);
+    Font->SetColor(Light);
+    Canvas->TextOut(X + 1, Y + 1, Text);
+    Font->SetColor(Shadow);
+    Canvas->TextOut(X, Y, Text);
+    Font->SetColor(FontColor);
+    Brush->SetStyle(BrushStyle);
+}
+
 void DrawFrame(TCanvas* Canvas, TFrameStyle Style, int Left, int Top, int Right, int Bottom, TColor ColorWhite,
     TColor ColorSilver, TColor ColorGray, TColor ColorBlack, TColor ColorFlat)
 {

@@ -1,5 +1,7 @@
 #include <vok/Vok_stdctrls.h>
 
+#include <vok/Vok_frames.h>
+
 #include <vok/Vok_syscolors.h>
 
 #include <QAbstractItemView>
@@ -204,21 +206,16 @@ void TCustomLabel::DoDrawText(TRect& Rect, int Flags)
     else if (Flags & DT_BOTTOM)
         Y = Rect.Bottom - TextHeight;
     C->GetBrush()->SetStyle(bsClear);
-    const auto DrawLines = [&](int Dx, int Dy, TColor Color) {
-        C->GetFont()->SetColor(Color);
-        int LineY = Y + Dy;
-        for (const QString& Line : Lines) {
-            const int W = C->TextWidth(Line);
-            const int X = (Flags & DT_RIGHT) ? Rect.Right - W : (Flags & DT_CENTER) ? Rect.Left + (Rect.Width() - W) / 2 : Rect.Left;
-            C->TextOut(X + Dx, LineY, Line);
-            LineY += LineHeight;
-        }
-    };
-    if (GetEnabled()) {
-        DrawLines(0, 0, GetFont()->GetColor());
-    } else {
-        DrawLines(1, 1, clBtnHighlight);
-        DrawLines(0, 0, clBtnShadow);
+    C->GetFont()->SetColor(GetFont()->GetColor());
+    int LineY = Y;
+    for (const QString& Line : Lines) {
+        const int W = C->TextWidth(Line);
+        const int X = (Flags & DT_RIGHT) ? Rect.Right - W : (Flags & DT_CENTER) ? Rect.Left + (Rect.Width() - W) / 2 : Rect.Left;
+        if (GetEnabled())
+            C->TextOut(X, LineY, Line);
+        else
+            DrawEmbossedText(C, X, LineY, Line);
+        LineY += LineHeight;
     }
     C->GetFont()->SetColor(GetFont()->GetColor());
 }

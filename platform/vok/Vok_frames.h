@@ -33,6 +33,21 @@ VOK_EXPORT void DrawFrame(TCanvas* Canvas, TFrameStyle Style, int Left, int Top,
 // current pen's color, style and mode; each pixel is painted once.
 VOK_EXPORT void DrawRectangle(TCanvas* Canvas, int Left, int Top, int Right, int Bottom);
 
+// The gray and white line colors of a color scheme: $808080 and $FFFFFF for
+// csClassic, the system button-shadow and button-highlight colors otherwise.
+struct TSchemeLineColors
+{
+    TColor Gray;
+    TColor White;
+};
+VOK_EXPORT TSchemeLineColors SchemeLineColors(TColorScheme Scheme);
+
+// Text as a disabled caption shows it, embossed: Light one pixel right and
+// down, then Shadow at (X, Y), both over a clear brush. The canvas font keeps
+// its color and the brush its style.
+VOK_EXPORT void DrawEmbossedText(TCanvas* Canvas, int X, int Y, const QString& Text, TColor Light = clBtnHighlight,
+    TColor Shadow = clBtnShadow);
+
 // The number of marker kinds DrawMarkOnCanvas knows.
 inline constexpr int MarkerKindCount = 52;
 

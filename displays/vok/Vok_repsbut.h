@@ -1,0 +1,79 @@
+// Auto-repeat speed button: while the left mouse button is held on it,
+// OnRepeatClick fires first after StartClickInterval and then every
+// RepeatClickInterval milliseconds, as spin and scroll buttons do.
+#pragma once
+
+#include <vok/Vok_platform.h>
+#include <vok/vok_export.h>
+
+namespace vok {
+
+class VOK_EXPORT EVOKRepSpeedButton : public EVOKError
+{
+public:
+    using EVOKError::EVOKError;
+};
+
+class VOK_EXPORT TRepSpeedButton : public TSpeedButton
+{
+    Q_OBJECT
+    Q_PROPERTY(int RepeatClickInterval READ GetRepeatClickInterval WRITE SetRepeatClickInterval RESET ResetRepeatClickInterval)
+    Q_PROPERTY(int StartClickInterval READ GetStartClickInterval WRITE SetStartClickInterval RESET ResetStartClickInterval)
+
+public:
+    explicit TRepSpeedButton(QWidget* AOwner = nullptr);
+
+    int GetRepeatClickInterval() const { return FRepClickIv; }
+    // Values below 10 become 10; while held, the timer restarts in the repeat phase.
+    void SetRepeatClickInterval(int Value);
+    int GetStartClickInterval() const { return FStartIv; }
+    // Values below 10 become 10; while held, the timer restarts in the start phase.
+    void SetStartClickInterval(int Value);
+    // Stores the handler; outside design mode the timer restarts in the repeat phase.
+    void SetOnRepeatClick(TNotifyEvent Handler);
+
+    // The start phase: the timer (while the button is held) waits StartClickInterval.
+    void InitTimer();
+    // The repeat phase: the timer (while the button is held) ticks every RepeatClickInterval.
+    void UpdateTimer();
+    // One tick: leaves the start phase, then RepeatClickEvent and OnRepeatClick.
+    virtual void DoTimer();
+    // Runs on every tick before OnRepeatClick; does nothing here.
+    virtual void RepeatClickEvent(QObject* Sender);
+
+    // Whether the left button holds the button down (the timer is enabled).
+    bool IsRepeating() const { return FRClickTimerEnabled; }
+    // Whether the running timer is the start delay.
+    bool InStartPhase() const { return FIsStart; }
+    bool TimerRunning() const { return FTimer->IsRunning(); }
+    int TimerInterval() const { return FTimer->GetInterval(); }
+
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // Leaving the button (or dragging off it) while held stops repeating.
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseLeave() override;
+    // The ordinary click, unless the pointer left the button while it was held.
+    void Click() override;
+
+    TNotifyEvent OnRepeatClick;
+
+Q_SIGNALS:
+    void repeatClick();
+
+private:
+    void RestartTimer(int Interval);
+    void StopRepeating();
+
+    void ResetRepeatClickInterval() { SetRepeatClickInterval(200); }
+    void ResetStartClickInterval() { SetStartClickInterval(500); }
+
+    TComponentTimer* FTimer;
+    bool FRClickTimerEnabled = false;
+    int FRepClickIv = 200;
+    int FStartIv = 500;
+    bool FIsStart = false;
+    bool FLeftWhileHeld = false;
+};
+
+} // namespace vok
