@@ -4,8 +4,9 @@
 //   folder (until it reports the folder loaded) and to the raw listing: the
 //   folder's names alone, and the names with each subfolder opened to see
 //   whether it has subfolders (what an expand button needs);
-// - a TThumbnails strip scrolled by a page, with 100 and 100,000 slides;
-//   "requests" counts the pictures asked for per page.
+// - a TThumbnails strip scrolled by a page, with 100 and 100,000 slides,
+//   next to a QListView in icon mode over a model of as many pictures, the
+//   same size and grid; "requests" counts the pictures asked for per page.
 #include "qt_bench_main.h"
 
 #include <vok/Vok_FolderTree.h>
@@ -13,10 +14,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractListModel>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QListView>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -147,6 +151,56 @@ void BM_ThumbnailsScrollPage(benchmark::State& State)
     State.counters["requests"] = benchmark::Counter(double(Requests), benchmark::Counter::kAvgIterations);
 }
 
+// N pictures, handed out (and counted) when the view asks for one.
+class PictureModel : public QAbstractListModel
+{
+public:
+    PictureModel(int Count, const QImage& Picture)
+        : FCount(Count)
+        , FPicture(Picture)
+    {
+    }
+    int rowCount(const QModelIndex& Parent) const override { return Parent.isValid() ? 0 : FCount; }
+    QVariant data(const QModelIndex& Index, int Role) const override
+    {
+        if (Role != Qt::DecorationRole || !Index.isValid())
+            return {};
+        ++Requests;
+        return FPicture;
+    }
+    mutable long Requests = 0;
+
+private:
+    int FCount;
+    QImage FPicture;
+};
+
+void BM_QListViewIconModeScrollPage(benchmark::State& State)
+{
+    QImage Picture(160, 120, QImage::Format_RGB32);
+    Picture.fill(0x4080C0);
+    PictureModel Model(int(State.range(0)), Picture);
+    QListView View;
+    View.setViewMode(QListView::IconMode);
+    View.setUniformItemSizes(true);
+    View.setIconSize(QSize(120, 120));
+    View.setGridSize(QSize(136, 136));
+    View.setModel(&Model);
+    View.resize(700, 600);
+    View.show();
+    View.doItemsLayout();
+    QImage Image(View.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    View.viewport()->render(&Image);
+    QScrollBar* Bar = View.verticalScrollBar();
+    Model.Requests = 0;
+    for (auto _ : State) {
+        const int Next = Bar->value() + Bar->pageStep();
+        Bar->setValue(Next > Bar->maximum() ? 0 : Next);
+        View.viewport()->render(&Image);
+    }
+    State.counters["requests"] = benchmark::Counter(double(Model.Requests), benchmark::Counter::kAvgIterations);
+}
+
 } // namespace
 
 BENCHMARK(BM_FolderTreeExpand)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
@@ -154,5 +208,6 @@ BENCHMARK(BM_QFileSystemModelLoad)->Unit(benchmark::kMillisecond)->MeasureProces
 BENCHMARK(BM_RawListingNames)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RawListingWithSubfolderProbe)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ThumbnailsScrollPage)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_QListViewIconModeScrollPage)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
 int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

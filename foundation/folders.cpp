@@ -54,6 +54,18 @@ bool AnyVisibleFolder(DIR* D)
     return false;
 }
 
+// Whether the folder Name in the open folder In has a subfolder. Where the
+// file system counts subfolders in the link count (2 + subfolders), a count
+// of 2 answers without opening the folder; otherwise it is read.
+bool ProbeSubFolder(DIR* In, const char* Name)
+{
+    struct stat St;
+    if (fstatat(dirfd(In), Name, &St, 0) == 0 && S_ISDIR(St.st_mode) && St.st_nlink == 2)
+        return false;
+    const DirHandle Sub = OpenFolder(dirfd(In), Name);
+    return Sub && AnyVisibleFolder(Sub.get());
+}
+
 } // namespace
 
 bool ListSubFolders(const QString& Path, QList<TSubFolder>& List, bool Probe)
@@ -67,10 +79,8 @@ bool ListSubFolders(const QString& Path, QList<TSubFolder>& List, bool Probe)
         if (!IsVisibleFolder(D.get(), E))
             continue;
         TSubFolder Entry{QFile::decodeName(E->d_name), false};
-        if (Probe) {
-            const DirHandle Sub = OpenFolder(dirfd(D.get()), E->d_name);
-            Entry.HasSubFolders = Sub && AnyVisibleFolder(Sub.get());
-        }
+        if (Probe)
+            Entry.HasSubFolders = ProbeSubFolder(D.get(), E->d_name);
         List.append(std::move(Entry));
     }
     return true;

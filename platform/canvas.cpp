@@ -955,6 +955,7 @@ void TCanvas::CopyImageRect(TRect Dest, const QImage& Source, TRect SourceRect)
             Columns[size_t(X - Area.Left)] =
                 SourceRect.Left + raster::NearestSource(X - Dest.Left, Dest.Width(), SourceRect.Width());
         std::vector<quint32> Line(Columns.size());
+        const int SourceWidth = Source.width();
         for (int Y = Area.Top; Y < Area.Bottom; ++Y) {
             const int SY = SourceRect.Top + raster::NearestSource(Y - Dest.Top, Dest.Height(), SourceRect.Height());
             if (SY < 0 || SY >= Source.height())
@@ -963,7 +964,7 @@ void TCanvas::CopyImageRect(TRect Dest, const QImage& Source, TRect SourceRect)
             quint32* Row = Target.Row(Y) + Area.Left;
             for (size_t I = 0; I < Columns.size(); ++I) {
                 const int SX = Columns[I];
-                Line[I] = (SX >= 0 && SX < Source.width()) ? Src[SX] : Row[I];
+                Line[I] = (SX >= 0 && SX < SourceWidth) ? Src[SX] : Row[I];
             }
             CombineRow(FCopyMode, Row, Line.data(), Area.Width());
         }

@@ -19,8 +19,10 @@ struct TSubFolder
 
 // Appends the subfolders of Path (symbolic links to folders count) in the
 // order the directory holds them; with Probe, each one's HasSubFolders tells
-// whether it has a subfolder itself. False, and List untouched, when Path
-// cannot be read.
+// whether it has a subfolder itself (on file systems that count subfolders
+// in a folder's link count, as ext4, xfs and tmpfs do, a folder whose only
+// subfolders are symbolic links counts as having none). False, and List
+// untouched, when Path cannot be read.
 VOK_EXPORT bool ListSubFolders(const QString& Path, QList<TSubFolder>& List, bool Probe);
 
 // Whether Path has at least one subfolder (false when it cannot be read).
