@@ -3,6 +3,7 @@
 
 #include <vok/Vok_NumIO.h>
 #include <vok/Vok_replist.h>
+#include <vok/Vok_stdctrls.h>
 #include <vok/Vok_system.h>
 
 #include <gtest/gtest.h>
