@@ -2,6 +2,8 @@
 
 #include "MeterScale.h"
 
+#include <vok/Vok_frames.h>
+
 #include <cmath>
 #include <numbers>
 
