@@ -102,20 +102,20 @@ public:
                 L->SetPosX(16);
                 L->SetPosY(40);
             }
-            Rot->addWidget(L, Index / 2, Index % 2);
+            Rot->addWidget(L, Index / 3, Index % 3);
             ++Index;
         }
         auto* Disabled = new TRotLab;
         Disabled->SetCaption(QStringLiteral("disabled, 15\u00B0"));
         Disabled->SetTextAngle(15);
         Disabled->SetEnabled(false);
-        Rot->addWidget(Disabled, 2, 0);
+        Rot->addWidget(Disabled, 1, 1);
         auto* Plain = new TRotLab;
         Plain->SetCaption(QStringLiteral("no anti-aliasing"));
         Plain->SetTextAngle(-60);
         Plain->SetAntiAlias(false);
         Plain->SetFrameStyle(fsEmbossed);
-        Rot->addWidget(Plain, 2, 1);
+        Rot->addWidget(Plain, 1, 2);
         Top->addWidget(RotBox, 1);
 
         // Dot-matrix boards.
@@ -172,8 +172,7 @@ public:
             G->SetFrameStyle(F.Frame);
             Grads->addWidget(G);
         }
-        Outer->addWidget(GradBox);
-        Outer->addStretch();
+        Outer->addWidget(GradBox, 1);
 
         auto* Tick = new QTimer(this);
         connect(Tick, &QTimer::timeout, this, [this] { ShowTime(); });

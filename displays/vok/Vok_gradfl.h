@@ -79,7 +79,7 @@ public:
     void Paint() override;
 
     QSize sizeHint() const override { return {121, 121}; }
-    QSize minimumSizeHint() const override { return {8, 8}; }
+    QSize minimumSizeHint() const override { return {32, 32}; }
 
     TNotifyEvent OnPaint;
 
