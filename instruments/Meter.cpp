@@ -3,8 +3,6 @@
 
 #include "MeterScale.h"
 
-#include <vok/Vok_frames.h>
-
 #include <cmath>
 #include <numbers>
 
