@@ -8,8 +8,15 @@
 
 #include <vok/Vok_Colbut.h>
 #include <vok/Vok_Colsel.h>
+#include <vok/Vok_FolderTree.h>
 #include <vok/Vok_Meter.h>
 #include <vok/Vok_MiniCal.h>
 #include <vok/Vok_NumIO.h>
+#include <vok/Vok_RasterLab.h>
+#include <vok/Vok_RotLab.h>
+#include <vok/Vok_Thumbnails.h>
+#include <vok/Vok_gradfl.h>
 #include <vok/Vok_marksel.h>
 #include <vok/Vok_replist.h>
+#include <vok/Vok_repsbut.h>
+#include <vok/Vok_sevenseg.h>
