@@ -1,6 +1,7 @@
 #include "MeterScale.h"
 
 #include <vok/Vok_Meter.h>
+#include <vok/Vok_syscolors.h>
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,12 @@
 // range bands, caption, hub, limit lamps and frame.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_basetypes.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_canvas.h>
+#include <vok/Vok_colorconst.h>
+#include <vok/Vok_controls.h>
+#include <vok/Vok_drawtools.h>
 #include <vok/vok_export.h>
 
 #include <QObject>

@@ -6,7 +6,7 @@
 #include <vok/vok_export.h>
 #include <vok/Vok_basetypes.h>
 #include <vok/Vok_controls.h>
-#include <vok/Vok_stdctrls.h>
+#include <vok/Vok_edit.h>
 #include <vok/Vok_timers.h>
 
 #include <QChar>

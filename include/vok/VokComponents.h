@@ -1,0 +1,11 @@
+// Every component of the library in one include. A new component adds the
+// line of its header here.
+#pragma once
+
+#include <vok/Vok_base.h>
+#include <vok/Vok_math.h>
+#include <vok/Vok_platform.h>
+
+#include <vok/Vok_Meter.h>
+#include <vok/Vok_NumIO.h>
+#include <vok/Vok_replist.h>
