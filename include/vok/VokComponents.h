@@ -6,6 +6,8 @@
 #include <vok/Vok_math.h>
 #include <vok/Vok_platform.h>
 
+#include <vok/Vok_FolderTree.h>
 #include <vok/Vok_Meter.h>
 #include <vok/Vok_NumIO.h>
 #include <vok/Vok_replist.h>
+#include <vok/Vok_Thumbnails.h>
