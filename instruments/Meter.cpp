@@ -1,4 +1,5 @@
 #include <vok/Vok_Meter.h>
+#include <vok/Vok_frames.h>
 
 #include "MeterScale.h"
 

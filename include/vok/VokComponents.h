@@ -9,5 +9,10 @@
 #include <vok/Vok_FolderTree.h>
 #include <vok/Vok_Meter.h>
 #include <vok/Vok_NumIO.h>
-#include <vok/Vok_replist.h>
+#include <vok/Vok_RasterLab.h>
+#include <vok/Vok_RotLab.h>
 #include <vok/Vok_Thumbnails.h>
+#include <vok/Vok_gradfl.h>
+#include <vok/Vok_replist.h>
+#include <vok/Vok_repsbut.h>
+#include <vok/Vok_sevenseg.h>
