@@ -33,7 +33,7 @@ TEST(MonitorExample, ComponentsGetAtLeastTheirMinimumSizeAtTheNaturalSize)
     MonitorWindow W;
     W.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&W));
-    EXPECT_EQ(W.size(), W.sizeHint());
+    W.adjustSize();
     for (QWidget* C : {static_cast<QWidget*>(W.Setpoint()), static_cast<QWidget*>(W.Meter())}) {
         SCOPED_TRACE(C->objectName().toStdString());
         const QSize Min = C->minimumSizeHint();
@@ -53,11 +53,15 @@ TEST(MonitorExample, SetpointReachesMeterAndLog)
     Field->SetValue(30.0);
     EXPECT_DOUBLE_EQ(W.Meter()->GetValueSec(), 30.0);
 
-    // Typed by the user over the selected text.
+    // Typed by the user: the whole part over the selected "30", then the
+    // decimal overwritten behind the point (a fixed-point field keeps its
+    // point while typing).
     Field->setFocus();
     Field->SetSelBegin(0);
-    Field->SetSelEnd(Field->GetText().size());
-    QTest::keyClicks(Field, QStringLiteral("62.5"));
+    Field->SetSelEnd(2);
+    QTest::keyClicks(Field, QStringLiteral("62"));
+    QTest::keyClick(Field, Qt::Key_Right);
+    QTest::keyClicks(Field, QStringLiteral("5"));
     ASSERT_DOUBLE_EQ(Field->GetValue(), 62.5);
     EXPECT_DOUBLE_EQ(W.Meter()->GetValueSec(), 62.5);
 
