@@ -54,6 +54,13 @@ echo "median CPU time of g++ -fsyntax-only over $runs runs"
 compare Vok_NumIO.h QSpinBox
 compare Vok_Meter.h QDial
 compare Vok_replist.h QTableView
+compare Vok_sevenseg.h QLCDNumber
+compare Vok_RasterLab.h QLabel
+compare Vok_RotLab.h QLabel
+compare Vok_gradfl.h QFrame
+compare Vok_repsbut.h QToolButton
+compare Vok_FolderTree.h QTreeView
+compare Vok_Thumbnails.h QListView
 compare Vok_controls.h QWidget
 compare Vok_platform.h QWidget
 compare VokComponents.h QWidget
