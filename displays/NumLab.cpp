@@ -281,7 +281,21 @@ void TNumLab::Paint()
 {
     if (!GetVisible() && !IsDesigning())
         return;
+    const QString Shown = FDisplayedText;
     Painter(*this).Run();
+    if (FDisplayedText != Shown)
+        NotifyAccessibleValueChanged();
+}
+
+QAccessible::Role TNumLab::AccessibleRole() const { return QAccessible::StaticText; }
+
+QString TNumLab::AccessibleName() const { return CaptionedAccessibleName(FLeftText); }
+
+QString TNumLab::AccessibleValueText() const
+{
+    if (FRightText.isEmpty() || FDisplayedText.isEmpty())
+        return FDisplayedText;
+    return FDisplayedText + QLatin1Char(' ') + FRightText;
 }
 
 } // namespace vok

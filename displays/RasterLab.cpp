@@ -389,6 +389,7 @@ void TRasterLab::SetText(const QString& Value)
     if (FAutoCenter)
         AdjustAutoCenter();
     Paint();
+    NotifyAccessibleValueChanged();
 }
 
 void TRasterLab::SetCharMatrix(const TRDCharMatrix& Value)

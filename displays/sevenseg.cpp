@@ -150,6 +150,7 @@ void TSevenSeg::SetCaption(const QString& Value)
         return;
     FCaption = Value;
     Paint();
+    NotifyAccessibleValueChanged();
 }
 
 void TSevenSeg::SetColorBackGnd(TColor Value)

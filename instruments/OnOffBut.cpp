@@ -268,10 +268,13 @@ void TOnOffBut::SetTopSpace(int Value)
 
 void TOnOffBut::SetMode(TOOButMode Value)
 {
+    const bool ModeChanged = FMode != Value;
     FMode = Value;
     if (Value == oobmSpeedBut && FOnOff) {
         FOnOff = false;
-        Q_EMIT onOffChanged(false);
+        OnOffChanged();
+    } else if (ModeChanged) {
+        NotifyAccessibleStateChanged(); // checkable or not
     }
     Invalidate();
 }
@@ -294,9 +297,15 @@ void TOnOffBut::ChangeOnOff(bool Value)
 {
     FOnOff = Value;
     Paint();
-    Q_EMIT onOffChanged(Value);
+    OnOffChanged();
     if (Value)
         UpdateExclusive();
+}
+
+void TOnOffBut::OnOffChanged()
+{
+    Q_EMIT onOffChanged(FOnOff);
+    NotifyAccessibleStateChanged();
 }
 
 void TOnOffBut::SetOnOff(bool Value)
@@ -323,7 +332,7 @@ void TOnOffBut::CMButtonPressed(int GroupIndex, TOnOffBut* Sender)
     if (Sender->FOnOff && FOnOff) {
         FOnOff = false;
         Paint();
-        Q_EMIT onOffChanged(false);
+        OnOffChanged();
     }
     FAllowAllOff = Sender->FAllowAllOff;
 }
@@ -351,7 +360,7 @@ void TOnOffBut::Release()
     if (FMode == oobmSpeedBut && FOnOff) {
         FOnOff = false;
         Paint();
-        Q_EMIT onOffChanged(false);
+        OnOffChanged();
     }
     if (OnClick)
         OnClick(this);
@@ -373,6 +382,28 @@ void TOnOffBut::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 }
 
 void TOnOffBut::Click() {}
+
+// ---------------------------------------------------------------- accessibility
+
+QAccessible::Role TOnOffBut::AccessibleRole() const
+{
+    return FMode == oobmSpeedBut ? QAccessible::Button : QAccessible::CheckBox;
+}
+
+QString TOnOffBut::AccessibleName() const
+{
+    for (TTextPos Pos : {RightPos, LeftPos, TopPos, BottomPos})
+        if (!FTexts[Pos].isEmpty())
+            return CaptionedAccessibleName(FTexts[Pos]);
+    return TGraphicControl::AccessibleName();
+}
+
+void TOnOffBut::AccessibleState(QAccessible::State& State) const
+{
+    State.checkable = FMode == oobmNormalBut;
+    State.checked = State.checkable && FOnOff;
+    State.pressed = FMode == oobmSpeedBut && FOnOff;
+}
 
 // A held space bar repeats its key-down: only the first one presses.
 void TOnOffBut::KeyDown(quint16& Key, TShiftState Shift)
@@ -425,7 +456,7 @@ void TOnOffBut::Assign(QObject* Source)
     FColorScheme = Other->FColorScheme;
     if (FOnOff != Other->FOnOff) {
         FOnOff = Other->FOnOff;
-        Q_EMIT onOffChanged(FOnOff);
+        OnOffChanged();
     }
     for (int On = 0; On < 2; ++On)
         for (int Enabled = 0; Enabled < 2; ++Enabled) {

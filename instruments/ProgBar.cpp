@@ -159,6 +159,7 @@ void TProgBar::StoreValue(double Value)
         return;
     FValue = Value;
     Q_EMIT valueChanged(Value);
+    NotifyAccessibleValueChanged();
 }
 
 void TProgBar::SetValue(double Value)
@@ -188,6 +189,14 @@ void TProgBar::SetRange(double AMin, double AMax)
     FMin = std::min(AMin, AMax);
     FMax = std::max(AMin, AMax);
     Paint();
+}
+
+QAccessible::Role TProgBar::AccessibleRole() const { return QAccessible::ProgressBar; }
+
+bool TProgBar::AccessibleValue(double& Value, double& Minimum, double& Maximum) const
+{
+    Value = FValue, Minimum = FMin, Maximum = FMax;
+    return true;
 }
 
 // ---------------------------------------------------------------- colors

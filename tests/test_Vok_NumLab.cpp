@@ -1,8 +1,13 @@
 #include <vok/Vok_NumLab.h>
 
 #include "PictureTest.h"
+#include "AccessibleCounting.h"
 
 #include <gtest/gtest.h>
+
+#include <QAccessible>
+
+#include <QWidget>
 
 #include <cmath>
 
@@ -213,4 +218,28 @@ TEST(TNumLab, AssignCopiesTheListedSettings)
     TNumLab C;
     A.AssignTo(&C);
     EXPECT_EQ(C.GetDisplayType(), dtDeg);
+}
+
+TEST(TNumLab, AccessibleStaticTextReadsTheShownNumber)
+{
+    QWidget Parent;
+    auto* N = new AccessibleCounting<TNumLab>(&Parent);
+    N->SetLeftText(QStringLiteral("Voltage"));
+    N->SetRightText(QStringLiteral("V"));
+    N->SetValue(3.14159);
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(N);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::StaticText);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Voltage"));
+    EXPECT_EQ(A->text(QAccessible::Value), QStringLiteral("3.14 V"));
+    EXPECT_EQ(A->valueInterface(), nullptr);
+    N->ValueChanges = 0;
+    N->SetValue(3.141); // the same text shown
+    N->SetValue(123456789012.0);
+    EXPECT_EQ(N->ValueChanges, 1);
+    EXPECT_EQ(A->text(QAccessible::Value), QStringLiteral("********* V"));
+    N->SetEmpty(true);
+    EXPECT_EQ(A->text(QAccessible::Value), QString());
+    Parent.setEnabled(false);
+    EXPECT_TRUE(A->state().disabled);
 }

@@ -4,11 +4,16 @@
 #include <vok/Vok_ProgBar.h>
 
 #include "PictureTest.h"
+#include "AccessibleCounting.h"
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+
 #include <QSignalSpy>
+#include <QAccessibleValueInterface>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <cmath>
 
@@ -360,4 +365,33 @@ TEST(TProgBar, QtProperties)
     // Disabled, the value text is engraved: a white copy beside the gray one.
     EXPECT_TRUE(AnyPixel(P, Rect(6, 8, 23, 22), clGray));
     EXPECT_FALSE(AnyPixel(P, Rect(6, 8, 23, 22), clBlack));
+}
+
+TEST(TProgBar, AccessibleProgressBarAnnouncesItsValue)
+{
+    QWidget Parent;
+    auto* P = new AccessibleCounting<TProgBar>(&Parent);
+    P->SetRange(20, -5);
+    P->SetValue(7.5);
+    P->SetHint(QStringLiteral("Download"));
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(P);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::ProgressBar);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Download"));
+    EXPECT_EQ(A->text(QAccessible::Value), QStringLiteral("7.5"));
+    QAccessibleValueInterface* V = A->valueInterface();
+    ASSERT_NE(V, nullptr);
+    EXPECT_EQ(V->currentValue().toDouble(), 7.5);
+    EXPECT_EQ(V->minimumValue().toDouble(), -5.0);
+    EXPECT_EQ(V->maximumValue().toDouble(), 20.0);
+    P->ValueChanges = 0;
+    P->SetValue(9);
+    P->SetValue(9);            // unchanged
+    P->SetValue(std::nan("")); // ignored
+    P->AutoIncEvent();
+    EXPECT_EQ(P->ValueChanges, 2);
+    EXPECT_EQ(V->currentValue().toDouble(), 10.0);
+    EXPECT_FALSE(A->state().disabled);
+    Parent.setEnabled(false);
+    EXPECT_TRUE(A->state().disabled);
 }

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+
+#include "AccessibleCounting.h"
+
 #include <QSignalSpy>
+#include <QWidget>
 
 #include <climits>
 #include <string_view>
@@ -271,4 +276,24 @@ TEST(TRasterLab, OffsetsStayBoundedWithoutLoop)
         L.DoTimer();
     EXPECT_EQ(L.GetScrollPosY(), -(1 << 29));
     EXPECT_EQ(PixelAt(L, 201, 30), TColor(0x404040)); // the text is gone, the raster stays
+}
+
+TEST(TRasterLab, AccessibleStaticTextReadsTheText)
+{
+    QWidget Parent;
+    auto* L = new AccessibleCounting<TRasterLab>(&Parent);
+    L->SetText(QStringLiteral("GATE 12"));
+    L->SetHint(QStringLiteral("Departures"));
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(L);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::StaticText);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Departures"));
+    EXPECT_EQ(A->text(QAccessible::Value), QStringLiteral("GATE 12"));
+    L->ValueChanges = 0;
+    L->SetText(QStringLiteral("GATE 14"));
+    L->SetText(QStringLiteral("GATE 14"));
+    EXPECT_EQ(L->ValueChanges, 1);
+    EXPECT_EQ(A->text(QAccessible::Value), QStringLiteral("GATE 14"));
+    Parent.setEnabled(false);
+    EXPECT_TRUE(A->state().disabled);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
+#include <QAccessible>
 
 using namespace vok;
 
@@ -122,4 +123,20 @@ TEST(TRotLab, FrameAndAssign)
     EXPECT_EQ(L->GetPosX(), 12);
     EXPECT_FALSE(L->GetAntiAlias());
     EXPECT_FALSE(L->GetAutoCenter());
+}
+
+TEST(TRotLab, AccessibleStaticTextNamedByItsCaption)
+{
+    QWidget Parent;
+    auto* L = new TRotLab(&Parent);
+    L->SetCaption(QStringLiteral("Rotated text"));
+    L->SetTextAngle(90);
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(L);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::StaticText);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Rotated text"));
+    L->setAccessibleName(QStringLiteral("Axis"));
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Axis"));
+    Parent.setEnabled(false);
+    EXPECT_TRUE(A->state().disabled);
 }

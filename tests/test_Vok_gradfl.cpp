@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QAccessible>
 
 using namespace vok;
 
@@ -119,4 +120,14 @@ TEST(TGradFill, OnPaintFiresAfterThePicture)
     G.Paint();
     EXPECT_EQ(Seen, TColor(0x000080));
     EXPECT_EQ(Spy.count(), 1);
+}
+
+TEST(TGradFill, AccessibleAsAGraphicWithoutValue)
+{
+    TGradFill G;
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(&G);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::Graphic);
+    EXPECT_EQ(A->text(QAccessible::Value), QString());
+    EXPECT_EQ(A->valueInterface(), nullptr);
 }

@@ -3,8 +3,11 @@
 #include <vok/Vok_onoffbut.h>
 
 #include "PictureTest.h"
+#include "AccessibleCounting.h"
 
 #include <gtest/gtest.h>
+
+#include <QAccessible>
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -291,4 +294,56 @@ TEST(TOnOffBut, SpaceBarActsAsAClick)
     B.KeyUp(Key, {});
     EXPECT_FALSE(B.GetOnOff());
     EXPECT_EQ(Clicks, 1);
+}
+
+TEST(TOnOffBut, AccessibleCheckBoxOrSpeedButton)
+{
+    QWidget Parent;
+    AccessibleCounting<TOnOffBut>* G[3];
+    for (auto*& Button : G) {
+        Button = new AccessibleCounting<TOnOffBut>(&Parent);
+        Button->SetMouseAction(oomaPlain);
+        Button->SetOnOff(false);
+        Button->SetGroupIndex(1);
+    }
+    auto* B = G[0];
+    B->SetOnOff(true);
+    B->SetLeftText(QStringLiteral("Off"));
+    B->SetRightText(QStringLiteral("Pump"));
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(B);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::CheckBox);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Pump"));
+    EXPECT_TRUE(A->state().checkable);
+    EXPECT_TRUE(A->state().checked);
+    for (auto* Button : G)
+        Button->StateChanges = 0;
+    B->SetOnOff(false);
+    EXPECT_FALSE(A->state().checked);
+    ClickAt(*G[1], 50, 25);
+    B->SetOnOff(true); // and G[1] goes off
+    B->SetOnOff(true); // unchanged
+    EXPECT_EQ(B->StateChanges, 2);
+    EXPECT_EQ(G[1]->StateChanges, 2);
+    EXPECT_EQ(G[2]->StateChanges, 0);
+    EXPECT_TRUE(A->state().checked);
+
+    // Speed-button mode: a button, pressed while held, never checked.
+    B->SetMode(oobmSpeedBut);
+    EXPECT_EQ(A->role(), QAccessible::Button);
+    EXPECT_FALSE(A->state().checkable);
+    EXPECT_FALSE(A->state().checked);
+    B->SetMouseAction(oomaPlain);
+    B->MouseDown(mbLeft, {}, 50, 25);
+    EXPECT_TRUE(A->state().pressed);
+    EXPECT_FALSE(A->state().checked);
+    B->MouseUp(mbLeft, {}, 50, 25);
+    EXPECT_FALSE(A->state().pressed);
+
+    B->SetRightText(QString());
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Off"));
+    B->setAccessibleName(QStringLiteral("Main pump"));
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Main pump"));
+    Parent.setEnabled(false);
+    EXPECT_TRUE(A->state().disabled);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QAccessible>
 #include <QTest>
 
 using namespace vok;
@@ -111,4 +112,15 @@ TEST(TRepSpeedButton, RefusedTimerRaises)
         EXPECT_EQ(E.Message(), QStringLiteral("Component \"Up\": no timer available"));
     }
     TComponentTimer::SetProcessTimerLimit(Limit);
+}
+
+TEST(TRepSpeedButton, KeepsQtsAccessibleButton)
+{
+    TRepSpeedButton B;
+    B.setText(QStringLiteral("Up"));
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(&B);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::Button);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Up"));
+    EXPECT_NE(A->actionInterface(), nullptr);
 }

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+
+#include "AccessibleCounting.h"
+
+#include <QWidget>
+
 using namespace vok;
 
 namespace {
@@ -162,4 +168,24 @@ TEST(TSevenSeg, AssignCopiesSettingsAndRebuilds)
     EXPECT_EQ(B.GetMargin(), 4);
     EXPECT_EQ(B.GetImageCache().GetImage(), A.GetImageCache().GetImage());
     EXPECT_NE(&B.GetImageCache(), &A.GetImageCache());
+}
+
+TEST(TSevenSeg, AccessibleStaticTextReadsTheCaption)
+{
+    QWidget Parent;
+    auto* S = new AccessibleCounting<TSevenSeg>(&Parent);
+    S->SetCaption(QStringLiteral("12:34"));
+    S->setAccessibleName(QStringLiteral("Clock"));
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(S);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::StaticText);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Clock"));
+    EXPECT_EQ(A->text(QAccessible::Value), QStringLiteral("12:34"));
+    S->ValueChanges = 0;
+    S->SetCaption(QStringLiteral("12:35"));
+    S->SetCaption(QStringLiteral("12:35"));
+    EXPECT_EQ(S->ValueChanges, 1);
+    EXPECT_EQ(A->text(QAccessible::Value), QStringLiteral("12:35"));
+    Parent.setEnabled(false);
+    EXPECT_TRUE(A->state().disabled);
 }

@@ -155,6 +155,12 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Static text: the left text names the number shown, the right text
+    // (a unit) follows it in the value text.
+    QAccessible::Role AccessibleRole() const override;
+    QString AccessibleName() const override;
+    QString AccessibleValueText() const override;
+
     TBeforeDisplayEvent OnBeforeDisplay;
 
 protected:

@@ -163,6 +163,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Static text whose value text is the Text shown.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
+    QString AccessibleValueText() const override { return FLabText; }
+
     TNotifyEvent OnScrollTimer;
     TNotifyEvent OnScrollLoopRestart;
 

@@ -81,6 +81,9 @@ public:
     QSize sizeHint() const override { return {121, 121}; }
     QSize minimumSizeHint() const override { return {32, 32}; }
 
+    // Decoration.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Graphic; }
+
     TNotifyEvent OnPaint;
 
 Q_SIGNALS:

@@ -105,6 +105,10 @@ public:
     QSize sizeHint() const override { return {216, 76}; }
     QSize minimumSizeHint() const override;
 
+    // Static text whose value text is the Caption shown.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
+    QString AccessibleValueText() const override { return FCaption; }
+
 private:
     TSevenSegLayout Layout() const;
     void Rebuild();

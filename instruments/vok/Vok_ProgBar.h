@@ -172,6 +172,9 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    QAccessible::Role AccessibleRole() const override;
+    bool AccessibleValue(double& Value, double& Minimum, double& Maximum) const override;
+
     TNotifyEvent OnAutoInc;
     TBeforeShowValueEvent OnShowValue;
 

@@ -188,6 +188,12 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // A check box, a button in the speed-button mode; the name is the first
+    // of the right, left, top and bottom texts that is set.
+    QAccessible::Role AccessibleRole() const override;
+    QString AccessibleName() const override;
+    void AccessibleState(QAccessible::State& State) const override;
+
 Q_SIGNALS:
     void onOffChanged(bool OnOff);
     void clicked();
@@ -203,6 +209,8 @@ private:
     void SetText(TTextPos Pos, const QString& Value);
     void SetTextAlignment(TTextPos Pos, TAlignment Value);
     void ChangeOnOff(bool Value);
+    // After FOnOff changed: the signal and the accessible state change.
+    void OnOffChanged();
     bool ActsOn(TMouseButton Button, int X, int Y) const;
     void Press();
     void Release();
