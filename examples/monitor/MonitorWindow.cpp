@@ -52,6 +52,8 @@ MonitorWindow::MonitorWindow(QWidget* Parent)
     FSetpoint->SetButVisible(true);
     FSetpoint->SetButIncrem(0.5);
     FSetpoint->SetLeftText(QStringLiteral("Setpoint"));
+    // The caption area is the field's own setting: make it as wide as the caption.
+    FSetpoint->SetLeftSpace(FSetpoint->fontMetrics().horizontalAdvance(FSetpoint->GetLeftText()) + 8);
     FSetpoint->SetRightText(QStringLiteral("\u00B0C"));
     FSetpoint->SetValue(45.0);
     FPause = new QPushButton(QStringLiteral("Pause sampling"));
@@ -80,6 +82,10 @@ MonitorWindow::MonitorWindow(QWidget* Parent)
     FMeter->SetThresholdHigh(80);
     FMeter->SetScaleBkVisible(true);
     FMeter->SetScaleBkWidth(8);
+    // The dial takes the window color, so that its labels (in the window text
+    // color) stay legible under any palette.
+    FMeter->SetColorBakG(vok::clWindow);
+    FMeter->GetNeedleLayout()->SetColorOutline(vok::clWindowText);
     FMeter->GetNeedleLayoutSec()->SetVisible(true);
     FMeter->GetNeedleLayoutSec()->SetColorBody(0x0000C0);
     FMeter->SetValue(FProcessValue);
