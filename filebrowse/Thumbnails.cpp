@@ -20,9 +20,16 @@ TThumbnails::TThumbnails(QWidget* AOwner)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     SetBounds(GetLeft(), GetTop(), InitialWidth, InitialHeight);
+    // Every way the selection changes ends in selectionChanged().
+    connect(this, &TThumbnails::selectionChanged, this, [this] { NotifyAccessibleValueChanged(); });
 }
 
 TThumbnails::~TThumbnails() = default;
+
+QString TThumbnails::AccessibleValueText() const
+{
+    return NumSlidesSelected() == 0 ? QString() : QString::number(FirstSelectedSlide());
+}
 
 QSize TThumbnails::sizeHint() const { return {InitialWidth, InitialHeight}; }
 

@@ -59,9 +59,28 @@ void TMarkSel::SetSelected(int Value)
 {
     if (Value < -1 || Value > MaxGridCount || Value == FSelected)
         return;
-    FSelected = Value;
-    emit selectedChanged(Value);
+    ChangeSelected(Value);
     Repaint();
+}
+
+void TMarkSel::ChangeSelected(int Mark)
+{
+    FSelected = Mark;
+    emit selectedChanged(Mark);
+    NotifyAccessibleValueChanged();
+}
+
+QString TMarkSel::AccessibleValueText() const
+{
+    return FSelected < 0 ? QString() : QString::number(FSelected);
+}
+
+bool TMarkSel::AccessibleValue(double& Value, double& Minimum, double& Maximum) const
+{
+    Value = FSelected;
+    Minimum = -1;
+    Maximum = MaxGridCount;
+    return true;
 }
 
 void TMarkSel::SetShowZeroAsCross(bool Value)
@@ -228,10 +247,8 @@ void TMarkSel::PickAt(int X, int Y, const TMarkClickEvent& Event, bool Double)
 {
     UpdateLayout();
     const int Mark = NearestMarker(FMarkVis, FMarkCoords, FNrCols * FNrRows, X, Y);
-    if (Mark != FSelected) {
-        FSelected = Mark;
-        emit selectedChanged(Mark);
-    }
+    if (Mark != FSelected)
+        ChangeSelected(Mark);
     if (Event)
         Event(this, X, Y, Mark);
     if (Double)

@@ -1,9 +1,11 @@
+#include "AccessibleCounting.h"
 #include "ThumbLayout.h"
 
 #include <vok/Vok_Thumbnails.h>
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QSignalSpy>
 
 #include <limits>
@@ -397,4 +399,23 @@ TEST(Thumbnails, FocusFrameFollowsTheMouse)
     T.SetFocusLinewidth(0);
     T.MouseMove({}, X0 + 50, Y0 + 50);
     EXPECT_EQ(T.GetFocusedSlide(), 3);
+}
+
+TEST(TThumbnails, AccessibleListAnnouncesSelectionChanges)
+{
+    QWidget Parent;
+    auto* T = new AccessibleCounting<TThumbnails>(&Parent);
+    T->SetHint(QStringLiteral("Pictures"));
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(T);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::List);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Pictures"));
+    EXPECT_EQ(A->text(QAccessible::Value), QString());
+    T->SetSelectedSlide(7, true);
+    T->SetSelectedSlide(3, true);
+    T->SetSelectedSlide(3, true); // unchanged
+    EXPECT_EQ(T->ValueChanges, 2);
+    EXPECT_EQ(A->text(QAccessible::Value), QStringLiteral("3"));
+    Parent.setEnabled(false);
+    EXPECT_TRUE(A->state().disabled);
 }

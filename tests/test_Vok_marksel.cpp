@@ -1,9 +1,12 @@
+#include "AccessibleCounting.h"
 #include "MarkerGrid.h"
 
 #include <vok/Vok_marksel.h>
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QSignalSpy>
 
 using namespace vok;
@@ -138,4 +141,32 @@ TEST(MarkSel, DisabledColorsAndPaintEvent)
     EXPECT_EQ(M.GetCanvas()->GetPixel(P3.X - 10, P3.Y - 10), 0xDEDEDEu);
     EXPECT_EQ(M.GetCanvas()->GetPixel(M.GetWidth() / 2, M.GetHeight() - 6), 0xC0C0C0u);
     EXPECT_EQ(Painted, 2);
+}
+
+TEST(MarkSel, AccessibleListAnnouncesTheSelectedMarker)
+{
+    QWidget Parent;
+    auto* M = new AccessibleCounting<TMarkSel>(&Parent);
+    M->SetHint(QStringLiteral("Trace marker"));
+    M->Paint();
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(M);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::List);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Trace marker"));
+    QAccessibleValueInterface* V = A->valueInterface();
+    ASSERT_NE(V, nullptr);
+    EXPECT_EQ(V->minimumValue().toInt(), -1);
+    EXPECT_EQ(V->maximumValue().toInt(), 51);
+
+    // By code and by a click: each new choice once, an unchanged one not at all.
+    M->SetSelected(12);
+    M->SetSelected(12);
+    const TPoint P9 = M->GetMarkCoords(9);
+    M->MouseUp(mbLeft, {}, P9.X, P9.Y);
+    M->MouseUp(mbLeft, {}, P9.X, P9.Y);
+    EXPECT_EQ(M->ValueChanges, 2);
+    EXPECT_EQ(A->text(QAccessible::Value), QStringLiteral("9"));
+    EXPECT_EQ(V->currentValue().toInt(), 9);
+    Parent.setEnabled(false);
+    EXPECT_TRUE(A->state().disabled);
 }

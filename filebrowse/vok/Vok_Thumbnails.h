@@ -145,6 +145,11 @@ public:
     int FirstSelectedSlide() const;
     int NumSlidesSelected() const;
 
+    // Assistive technology sees a list whose value is the lowest selected
+    // slide (empty while none is selected).
+    QAccessible::Role AccessibleRole() const override { return QAccessible::List; }
+    QString AccessibleValueText() const override;
+
     // The slide under a pixel, 0 for none.
     int CalcSlideIndex(int X, int Y) const;
     // Top-left corner of a slide's square.

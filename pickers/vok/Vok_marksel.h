@@ -80,6 +80,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Assistive technology sees a list whose value is the selected marker.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::List; }
+    QString AccessibleValueText() const override;
+    bool AccessibleValue(double& Value, double& Minimum, double& Maximum) const override;
+
     TMarkClickEvent OnMarkClick;
     TMarkClickEvent OnMarkDblClick;
     TNotifyEvent OnPaint;
@@ -94,6 +99,9 @@ protected:
     void changeEvent(QEvent* Event) override;
 
 private:
+    // Stores a new selection and announces it (signal, assistive technology).
+    void ChangeSelected(int Mark);
+
     struct TMarkColors
     {
         TColor Back, Symbol, SelBack, SelSymbol;
