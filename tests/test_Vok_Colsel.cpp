@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QSignalSpy>
 
 #include <optional>
@@ -229,4 +230,17 @@ TEST(ColorButton, ClickChoosesColorAndCaptionColor)
     EXPECT_EQ(Spy.count(), 1);
     B.MouseLeave();
     EXPECT_EQ(B.GetColor(), clNavy);
+}
+
+TEST(ColorButton, AccessibleButtonNamedByItsCaption)
+{
+    QWidget Parent;
+    auto* B = new TColorButton(&Parent);
+    B->SetCaption(QStringLiteral("Trace"));
+    QAccessibleInterface* A = QAccessible::queryAccessibleInterface(B);
+    ASSERT_NE(A, nullptr);
+    EXPECT_EQ(A->role(), QAccessible::Button);
+    EXPECT_EQ(A->text(QAccessible::Name), QStringLiteral("Trace"));
+    Parent.setEnabled(false);
+    EXPECT_TRUE(A->state().disabled);
 }

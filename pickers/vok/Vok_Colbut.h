@@ -41,6 +41,8 @@ public:
     void KeyDown(quint16& Key, TShiftState Shift) override;
 
     QSize sizeHint() const override;
+    // A push button to assistive technology, named by its caption.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
     QSize minimumSizeHint() const override;
 
     TNotifyEvent OnChange;
