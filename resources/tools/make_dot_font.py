@@ -199,14 +199,14 @@ COMPOSED[0xC7] = ("C", "cedilla")
 COMPOSED[0xE7] = ("c", "cedilla")
 
 
-def parse(spec):
-    tokens = spec.split()
+def parse(glyph_text):
+    tokens = glyph_text.split()
     row = int(tokens[0])
     rows = ["." * WIDTH] * HEIGHT
     for token in tokens[1:]:
         pattern, _, count = token.partition("*")
         for _ in range(int(count or 1)):
-            assert len(pattern) <= WIDTH and row < HEIGHT, spec
+            assert len(pattern) <= WIDTH and row < HEIGHT, glyph_text
             rows[row] = pattern.ljust(WIDTH, ".")
             row += 1
     return rows
