@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QPalette>
 
 #include <QSignalSpy>
 #include <QAccessibleValueInterface>
@@ -59,6 +60,11 @@ TEST(ProgBarColors, InterpolatesEachChannelTruncated)
     P.SetColorMin(clBtnFace);
     EXPECT_EQ(P.GetColorMin(), clBtnFace);
     EXPECT_EQ(P.GetBarColors(0), ColorToRGB(clBtnFace));
+    // ... and follows the palette when it changes.
+    QPalette Other = P.palette();
+    Other.setColor(QPalette::Button, QColor(10, 20, 30));
+    P.setPalette(Other);
+    EXPECT_EQ(P.GetBarColors(0), 0x1E140Au);
 }
 
 TEST(ProgBarColors, GradientIndexInTheThreeMappings)
