@@ -1,4 +1,5 @@
 #include <vok/Vok_ProgBar.h>
+#include <vok/Vok_frames.h>
 
 #include "ProgBarLayout.h"
 

@@ -1,5 +1,6 @@
 #include <vok/Vok_Colbut.h>
 #include <vok/Vok_forms.h>
+#include <vok/Vok_syscolors.h>
 
 #include <QFontMetrics>
 

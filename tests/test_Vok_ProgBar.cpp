@@ -2,6 +2,7 @@
 
 #include <vok/Vok_NumIO.h>
 #include <vok/Vok_ProgBar.h>
+#include <vok/Vok_syscolors.h>
 
 #include "PictureTest.h"
 #include "AccessibleCounting.h"
