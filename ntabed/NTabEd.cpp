@@ -114,12 +114,6 @@ void TNTabEd::HookTable(TDataTable* Table)
             OnPercentDone(this, Percent);
         Q_EMIT percentDone(Percent);
     };
-    Table->OnSortExchange = [this](QObject*, TDTExchgKind Kind, int Index1, int Index2) {
-        // Precisions belong to column positions; they travel only with headers.
-        if (Kind == xkColumns && FSortIncludeHd && Index1 >= 1 && Index2 >= 1 && Index1 <= int(FDecP.size()) &&
-            Index2 <= int(FDecP.size()))
-            std::swap(FDecP[size_t(Index1 - 1)], FDecP[size_t(Index2 - 1)]);
-    };
 }
 
 void TNTabEd::UnhookTable(TDataTable* Table)
@@ -128,7 +122,6 @@ void TNTabEd::UnhookTable(TDataTable* Table)
     Table->OnSetupChanged = nullptr;
     Table->OnResized = nullptr;
     Table->OnPercentDone = nullptr;
-    Table->OnSortExchange = nullptr;
 }
 
 void TNTabEd::TableResized(int OldCols, int OldRows, int NewCols, int NewRows)

@@ -1,71 +1,77 @@
-// TNTabEd: sorting, searching, the copy buffer and the clipboard.
+// TNTabEd: sorting and searching, the copy buffer and the clipboard, as thin
+// wrappers over the table functions of TableSort.h and ClipText.h.
+#include "ClipText.h"
 #include "NTabEdScopes.h"
+#include "TableSort.h"
 
 #include <vok/Vok_ntabed.h>
 
 namespace vok {
 
+namespace {
+ntabed::TCellBlock Block(int LowCol, int LowRow, int HighCol, int HighRow)
+{
+    return {LowCol, LowRow, HighCol, HighRow};
+}
+ntabed::TCellBlock Block(const TGridRect& R) { return Block(R.Left, R.Top, R.Right, R.Bottom); }
+TGridRect Rect(const ntabed::TCellBlock& B) { return {B.Left, B.Top, B.Right, B.Bottom}; }
+} // namespace
+
 void TNTabEd::SortCols(int SortRowIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                        bool IncludeHeaders)
 {
-    FSortIncludeHd = IncludeHeaders;
-    Data->SortCols(SortRowIx, Ascending, LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
-    FSortIncludeHd = false;
+    ntabed::SortCols(*Data, FDecP, SortRowIx, Ascending, Block(LowCol, LowRow, HighCol, HighRow), IncludeHeaders);
 }
 
 void TNTabEd::SortRows(int SortColIx, bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow,
                        bool IncludeHeaders)
 {
-    Data->SortRows(SortColIx, Ascending, LowCol, LowRow, HighCol, HighRow, IncludeHeaders);
+    ntabed::SortRows(*Data, SortColIx, Ascending, Block(LowCol, LowRow, HighCol, HighRow), IncludeHeaders);
 }
 
 void TNTabEd::SortColAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow)
 {
-    FSortIncludeHd = true;
-    Data->SortColAttributes(Ascending, LowCol, LowRow, HighCol, HighRow);
-    FSortIncludeHd = false;
+    ntabed::SortColAttributes(*Data, FDecP, Ascending, Block(LowCol, LowRow, HighCol, HighRow));
 }
 
 void TNTabEd::SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow)
 {
-    Data->SortRowAttributes(Ascending, LowCol, LowRow, HighCol, HighRow);
+    ntabed::SortRowAttributes(*Data, Ascending, Block(LowCol, LowRow, HighCol, HighRow));
 }
 
 void TNTabEd::SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow)
 {
-    FSortIncludeHd = true;
-    Data->SortColNames(Ascending, IgnoreCase, LowCol, LowRow, HighCol, HighRow);
-    FSortIncludeHd = false;
+    ntabed::SortColNames(*Data, FDecP, Ascending, IgnoreCase, Block(LowCol, LowRow, HighCol, HighRow));
 }
 
 void TNTabEd::SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow)
 {
-    Data->SortRowNames(Ascending, IgnoreCase, LowCol, LowRow, HighCol, HighRow);
+    ntabed::SortRowNames(*Data, Ascending, IgnoreCase, Block(LowCol, LowRow, HighCol, HighRow));
 }
 
-int TNTabEd::FindColIndex(const TDTNameStr& ColID) const
-{
-    for (int C = 1; C <= GetNrOfColumns(); ++C)
-        if (GetColName(C) == ColID)
-            return C;
-    return 0;
-}
-
-int TNTabEd::FindRowIndex(const TDTNameStr& RowID) const
-{
-    for (int R = 1; R <= GetNrOfRows(); ++R)
-        if (GetRowName(R) == RowID)
-            return R;
-    return 0;
-}
+int TNTabEd::FindColIndex(const TDTNameStr& ColID) const { return ntabed::FindColIndex(*Data, ColID); }
+int TNTabEd::FindRowIndex(const TDTNameStr& RowID) const { return ntabed::FindRowIndex(*Data, RowID); }
 
 void TNTabEd::CopySelection()
 {
-    const TGridRect Sel = DataSelection();
-    FCopyBuffer->Resize(Sel.Right - Sel.Left + 1, Sel.Bottom - Sel.Top + 1);
-    FCopyBuffer->CopyBlockFrom(*Data, Sel.Left, Sel.Top, Sel.Right, Sel.Bottom, 1, 1);
-    Clipboard().SetAsText(ClipboardText(Sel));
+    const ntabed::TClipCopySettings Settings{Block(DataSelection()), FDecP, FClipboardUseFullPrec};
+    if (!ntabed::CopyToBuffer(*Data, Settings.Block, *FCopyBuffer))
+        return;
+    Clipboard().SetAsText(ntabed::ClipboardCopyText(*Data, Settings));
     FDataCopyAvail = true;
+}
+
+// Repaints and reports a block written from the copy buffer or the
+// clipboard, then selects it.
+void TNTabEd::FinishPaste(const TGridRect& Pasted)
+{
+    RepaintNow();
+    ChangedData();
+    ChangedCellStates();
+    if (OnPaste)
+        OnPaste(this);
+    Q_EMIT pasted();
+    SetDataSelection(Pasted);
 }
 
 void TNTabEd::PasteBuffer()
@@ -73,33 +79,33 @@ void TNTabEd::PasteBuffer()
     if (!FDataCopyAvail)
         return;
     const TGridRect Sel = DataSelection();
+    ntabed::TCellBlock Pasted;
     {
         TBulkScope Bulk(*this);
-        Data->CopyBlockFrom(*FCopyBuffer, 1, 1, FCopyBuffer->GetNrOfColumns(), FCopyBuffer->GetNrOfRows(), Sel.Left,
-                            Sel.Top);
+        Pasted = ntabed::PasteFromBuffer(*FCopyBuffer, *Data, Sel.Left, Sel.Top);
     }
-    RepaintNow();
-    ChangedData();
-    ChangedCellStates();
-    if (OnPaste)
-        OnPaste(this);
-    Q_EMIT pasted();
-    SetDataSelection({Sel.Left, Sel.Top, Sel.Left + FCopyBuffer->GetNrOfColumns() - 1,
-                      Sel.Top + FCopyBuffer->GetNrOfRows() - 1});
+    if (!Pasted.IsEmpty())
+        FinishPaste(Rect(Pasted));
 }
 
-QString TNTabEd::ClipboardText(TGridRect) const
+void TNTabEd::ExtractFromClipboard()
 {
-    return {}; // TODO: ClipText.h
+    if (!Clipboard().HasText())
+        return;
+    const TGridRect Sel = DataSelection();
+    ntabed::TCellBlock Extracted;
+    {
+        TBulkScope Bulk(*this);
+        Extracted = ntabed::ExtractFromClipText(Clipboard().GetAsText(), *Data, Sel.Left, Sel.Top);
+    }
+    FinishPaste(Extracted.IsEmpty() ? Sel : Rect(Extracted));
 }
-
-void TNTabEd::ExtractFromClipboard() {}
 
 bool TNTabEd::GetClipMatrixSize(int& NCols, int& NRows) const
 {
     NCols = 1;
     NRows = 1;
-    return false;
+    return Clipboard().HasText() && ntabed::GetClipMatrixSize(Clipboard().GetAsText(), NCols, NRows);
 }
 
 } // namespace vok

@@ -284,22 +284,22 @@ void TNTabEd::KeyDown(quint16& Key, TShiftState Shift)
     Invalidate();
 }
 
-bool TNTabEd::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+bool TNTabEd::AfterWheel(bool Handled)
 {
-    const bool Result = TCustomDrawGrid::DoMouseWheelDown(Shift, MousePos);
     ShowCellCursorAt(GetCol(), GetRow());
     ChangedSelection();
     Invalidate();
-    return Result;
+    return Handled;
+}
+
+bool TNTabEd::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+{
+    return AfterWheel(TCustomDrawGrid::DoMouseWheelDown(Shift, MousePos));
 }
 
 bool TNTabEd::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
 {
-    const bool Result = TCustomDrawGrid::DoMouseWheelUp(Shift, MousePos);
-    ShowCellCursorAt(GetCol(), GetRow());
-    ChangedSelection();
-    Invalidate();
-    return Result;
+    return AfterWheel(TCustomDrawGrid::DoMouseWheelUp(Shift, MousePos));
 }
 
 // ---- mouse ------------------------------------------------------------------

@@ -4,6 +4,8 @@
 // cell-cursor text.
 #pragma once
 
+#include "CellText.h"
+
 #include <vok/Vok_gridtypes.h>
 #include <vok/Vok_ntabed.h>
 
@@ -14,8 +16,6 @@
 
 namespace vok::ntabed {
 
-inline constexpr int MinPrecision = -1;
-inline constexpr int MaxPrecision = 10;
 inline constexpr qint8 InitialPrecision = 3;
 
 // Negative values become -1, values above 10 become 10.

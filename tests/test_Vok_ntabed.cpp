@@ -240,6 +240,26 @@ TEST(NTabEdRender, CellTextsFollowStatesAndNominalScales)
     EXPECT_EQ(Cells.size(), 8u);
 }
 
+TEST(NTabEdRender, NumbersShowInTheCellNumberFormatOfTheirColumn)
+{
+    auto Ed = MakeEditor(2, 5);
+    const double Values[] = {1234.5, 123456.7, 0, 0.0004, 1e150};
+    for (int R = 1; R <= 5; ++R) {
+        Ed->SetElem(1, R, Values[R - 1]);
+        Ed->SetElem(2, R, Values[R - 1]);
+    }
+    Ed->SetPrecision(2, 9);
+    const auto Cells = RenderCells(*Ed);
+    EXPECT_EQ(Cells.at({1, 1}).Text, QStringLiteral("1234.500"));
+    EXPECT_EQ(Cells.at({1, 2}).Text, QStringLiteral(" 1.2E+05"));
+    EXPECT_EQ(Cells.at({1, 3}).Text, QStringLiteral("0.000"));
+    EXPECT_EQ(Cells.at({1, 4}).Text, QStringLiteral(" 4.0E-04"));
+    EXPECT_EQ(Cells.at({1, 5}).Text, QString(8, QLatin1Char('*')));
+    EXPECT_EQ(Cells.at({2, 3}).Text, QStringLiteral(" 0.0E+00")); // precision 9: always exponent
+    Ed->SetNumWidth(21);                                               // ignored
+    EXPECT_EQ(Ed->GetNumWidth(), 1);
+}
+
 TEST(NTabEdRender, MarksAndSelectionChooseColoursAndStyle)
 {
     auto Ed = MakeEditor(3, 2);
@@ -694,6 +714,60 @@ TEST(NTabEdClipboard, PasteRestoresValuesAndStatesAtTheNewPlace)
     Ed->PopupMenuClickPaste(nullptr);
     EXPECT_EQ(Ed->GetElem(4, 4), 1.5);
     EXPECT_EQ(Ed->DataSelection(), GridRect(4, 4, 4, 4));
+}
+
+TEST(NTabEdClipboard, CopyWritesTheTextByteForByte)
+{
+    auto Ed = MakeEditor(3, 3);
+    Ed->SetElem(1, 1, 1);
+    Ed->SetElem(2, 1, 2);
+    Ed->SetElem(1, 2, 3);
+    Ed->SetCellState(2, 2, cstEmpty);
+    SelectData(*Ed, 1, 1, 2, 2);
+    Ed->SetClipboardUseFullPrec(false);
+    Ed->PopupMenuClickCopy(nullptr);
+    EXPECT_EQ(Clipboard().GetAsText(), QStringLiteral(" 1.000\t2.000\r\n 3.000\t####\r\n"));
+    SelectData(*Ed, 1, 1, 1, 1);
+    Ed->SetClipboardUseFullPrec(true);
+    Ed->PopupMenuClickCopy(nullptr);
+    EXPECT_EQ(Clipboard().GetAsText(), QStringLiteral("  1.0000000000000E+0000\r\n"));
+}
+
+TEST(NTabEdClipboard, ExtractPlacesNumbersAtTheSelectionAndSelectsThem)
+{
+    auto Ed = MakeEditor(4, 4);
+    QSignalSpy Pasted(Ed.get(), &TNTabEd::pasted);
+    Clipboard().SetAsText(QStringLiteral("1\t2\r\n3\t4\r\n"));
+    int NCols = 0;
+    int NRows = 0;
+    EXPECT_TRUE(Ed->GetClipMatrixSize(NCols, NRows));
+    EXPECT_EQ(NCols, 2);
+    EXPECT_EQ(NRows, 2); // the line ending the text holds no number
+    SelectData(*Ed, 2, 2, 2, 2);
+    Ed->PopupMenuClickExtClip(nullptr);
+    EXPECT_EQ(Ed->GetElem(2, 2), 1.0);
+    EXPECT_EQ(Ed->GetElem(3, 3), 4.0);
+    EXPECT_EQ(Ed->DataSelection(), GridRect(2, 2, 3, 3));
+    EXPECT_EQ(Pasted.count(), 1);
+
+    // A line feed alone ends a row as CR LF does.
+    Clipboard().SetAsText(QStringLiteral("5\t6\n7\t8"));
+    SelectData(*Ed, 1, 1, 1, 1);
+    Ed->PopupMenuClickExtClip(nullptr);
+    EXPECT_EQ(Ed->GetElem(1, 2), 7.0);
+    EXPECT_EQ(Ed->GetElem(2, 2), 8.0);
+
+    // Numbers past the table's edge are dropped.
+    Clipboard().SetAsText(QStringLiteral("2.5e3, 7."));
+    SelectData(*Ed, 4, 4, 4, 4);
+    Ed->PopupMenuClickExtClip(nullptr);
+    EXPECT_EQ(Ed->GetElem(4, 4), 2500.0);
+    EXPECT_EQ(Ed->DataSelection(), GridRect(4, 4, 4, 4));
+
+    Clipboard().Clear();
+    EXPECT_FALSE(Ed->GetClipMatrixSize(NCols, NRows));
+    EXPECT_EQ(NCols, 1);
+    EXPECT_EQ(NRows, 1);
 }
 
 // ---- sorting and other tables -------------------------------------------------

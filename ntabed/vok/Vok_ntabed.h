@@ -275,11 +275,9 @@ public:
     TGridRect DataSelection() const;
     void SetDataSelection(TGridRect Value);
 
-    // ---- clipboard and copy buffer
+    // ---- clipboard and copy buffer (the clipboard holds plain text)
     bool GetDataCopyAvail() const { return FDataCopyAvail; }
     const TDataTable& CopyBuffer() const { return *FCopyBuffer; }
-    // The clipboard text Copy writes for the data block (inclusive corners).
-    QString ClipboardText(TGridRect Block) const;
     bool GetClipMatrixSize(int& NCols, int& NRows) const;
 
     // ---- popup menus
@@ -421,6 +419,8 @@ private:
     void PrepareDataMenu();
     void OpenNameEditor();
     void UpdateEditingOption();
+    // What follows a turn of the wheel; returns Handled.
+    bool AfterWheel(bool Handled);
     void SetEditing(bool On);
     bool IsLockedGridCell(int ACol, int ARow) const;
     bool IsDataCell(int ACol, int ARow) const { return ACol > FColOffset && ARow > FRowOffset; }
@@ -438,6 +438,7 @@ private:
     void ExtractFromClipboard();
     void CopySelection();
     void PasteBuffer();
+    void FinishPaste(const TGridRect& Pasted);
 
     int FColOffset = 1;
     int FRowOffset = 0;
@@ -448,7 +449,6 @@ private:
     std::vector<qint8> FDecP;
     bool FSuppressPaint = false;
     bool FInternalSuppress = true;
-    bool FSortIncludeHd = false;
     bool FMuteDataChanged = false;
     TGridRect FOldSel{-1, -1, -1, -1};
     int FClassColWidth = 32;
