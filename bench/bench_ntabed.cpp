@@ -118,19 +118,22 @@ void QtTableWidgetPaintPage(benchmark::State& State)
 }
 BENCHMARK(QtTableWidgetPaintPage)->Unit(benchmark::kMicrosecond);
 
+// Arg: ClipboardUseFullPrec (22 characters a number) or the column's precision.
 void VokCopyAll(benchmark::State& State)
 {
     TNTabEd& Ed = SharedEditor(1000);
+    Ed.SetClipboardUseFullPrec(State.range(0) != 0);
     Ed.SetDataSelection({1, 1, 1000, Rows});
     for (auto _ : State)
         Ed.PopupMenuClickCopy(nullptr);
     State.counters["MB"] = double(Clipboard().GetAsText().size()) / 1e6;
 }
-BENCHMARK(VokCopyAll)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(VokCopyAll)->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void VokExtractAll(benchmark::State& State)
 {
     TNTabEd& Ed = SharedEditor(1000);
+    Ed.SetClipboardUseFullPrec(State.range(0) != 0);
     Ed.SetDataSelection({1, 1, 1000, Rows});
     Ed.PopupMenuClickCopy(nullptr);
     for (auto _ : State) {
@@ -138,7 +141,7 @@ void VokExtractAll(benchmark::State& State)
         Ed.PopupMenuClickExtClip(nullptr);
     }
 }
-BENCHMARK(VokExtractAll)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(VokExtractAll)->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void VokSortRows(benchmark::State& State)
 {

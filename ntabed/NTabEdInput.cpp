@@ -272,7 +272,8 @@ void TNTabEd::KeyPress(QChar& Key)
 
 void TNTabEd::KeyDown(quint16& Key, TShiftState Shift)
 {
-    if (IsLockedGridCell(GetCol(), GetRow()) && !IsNavigationKey(Key)) {
+    const TGridRect Sel = GetSelection();
+    if (IsLockedGridCell(Sel.Left, Sel.Top) && !IsNavigationKey(Key)) {
         SetEditing(false);
         Key = 0;
         return;

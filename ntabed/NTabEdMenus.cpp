@@ -214,6 +214,9 @@ void TNTabEd::PopupHeadingMenu(int X, int Y)
         OnBeforePopup(this, FPopupH);
     FPopupH->SetPopupComponent(this);
     FPopupH->Popup(X, Y);
+    // Closing the menu repaints, which takes the inverted frame away again.
+    if (QMenu* Menu = FPopupH->GetMenu())
+        connect(Menu, &QMenu::aboutToHide, this, [this] { Invalidate(); });
 }
 
 // ---- mark handlers ----------------------------------------------------------
@@ -323,8 +326,6 @@ void TNTabEd::PopupMenuClickPrecision(QObject*)
     const TRect R = CellRect(FPopupCell.X, FPopupCell.Y);
     const TPoint Screen = ClientToScreen({R.Left + HeadingMenuOffset, R.Top + HeadingMenuOffset});
     PopupHeadingMenu(Screen.X, Screen.Y);
-    if (QMenu* Menu = FPopupH->GetMenu())
-        connect(Menu, &QMenu::aboutToHide, this, [this] { InvertPopupCell(); });
     ChangedLayout();
 }
 
