@@ -128,12 +128,14 @@ TFont::TFont(QObject* AOwner)
 {
 }
 
-void TFont::Changed()
+void TFont::Changed(bool ShapeChanged)
 {
-    FQFont.reset();
-    FMetrics.reset();
-    FTextWidths.clear();
-    FLayouts.clear();
+    if (ShapeChanged) {
+        FQFont.reset();
+        FMetrics.reset();
+        FTextWidths.clear();
+        FLayouts.clear();
+    }
     if (OnChange)
         OnChange(this);
     Q_EMIT changed();
@@ -178,7 +180,7 @@ void TFont::SetColor(TColor Value)
     if (FColor == Value)
         return;
     FColor = Value;
-    Changed();
+    Changed(false);
 }
 
 void TFont::SetEscapement(int Value)
@@ -210,15 +212,10 @@ void TFont::Assign(QObject* Source)
     const auto* Other = qobject_cast<const TFont*>(Source);
     if (!Other)
         CannotAssign(Source, "TFont");
-    if (Settings() == Other->Settings()) {
-        // Nothing differs: the caches stay valid.
-        if (OnChange)
-            OnChange(this);
-        Q_EMIT changed();
-        return;
-    }
-    Settings() = Other->Settings();
-    Changed();
+    const bool ShapeChanged = Shape() != Other->Shape();
+    Shape() = Other->Shape();
+    FColor = Other->FColor;
+    Changed(ShapeChanged);
 }
 
 void TFont::AssignQFont(const QFont& Font)
