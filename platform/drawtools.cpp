@@ -128,14 +128,12 @@ TFont::TFont(QObject* AOwner)
 {
 }
 
-void TFont::Changed(bool ShapeChanged)
+void TFont::Changed()
 {
-    if (ShapeChanged) {
-        FQFont.reset();
-        FMetrics.reset();
-        FTextWidths.clear();
-        FLayouts.clear();
-    }
+    FQFont.reset();
+    FMetrics.reset();
+    FTextWidths.clear();
+    FLayouts.clear();
     if (OnChange)
         OnChange(this);
     Q_EMIT changed();
@@ -180,7 +178,7 @@ void TFont::SetColor(TColor Value)
     if (FColor == Value)
         return;
     FColor = Value;
-    Changed(false);
+    Changed();
 }
 
 void TFont::SetEscapement(int Value)
@@ -212,10 +210,15 @@ void TFont::Assign(QObject* Source)
     const auto* Other = qobject_cast<const TFont*>(Source);
     if (!Other)
         CannotAssign(Source, "TFont");
-    const bool ShapeChanged = Shape() != Other->Shape();
-    Shape() = Other->Shape();
-    FColor = Other->FColor;
-    Changed(ShapeChanged);
+    if (Settings() == Other->Settings()) {
+        // Nothing differs: the caches stay valid.
+        if (OnChange)
+            OnChange(this);
+        Q_EMIT changed();
+        return;
+    }
+    Settings() = Other->Settings();
+    Changed();
 }
 
 void TFont::AssignQFont(const QFont& Font)

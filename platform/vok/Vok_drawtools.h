@@ -139,9 +139,8 @@ public:
 
     // The Qt font for drawing (pixel-sized, unrotated), its metrics, and the
     // advance widths and laid-out glyphs of recently used texts; all are
-    // cached until the next change of the glyphs' shape (the colour does not
-    // count), so measuring and drawing the same labels again costs no text
-    // shaping.
+    // cached until the next change, so measuring and drawing the same labels
+    // again costs no text shaping.
     const QFont& ToQFont() const;
     const QFontMetrics& Metrics() const;
     int TextWidth(const QString& Text) const;
@@ -153,11 +152,10 @@ Q_SIGNALS:
     void changed();
 
 private:
-    // Notifies; a change of the glyphs' shape also drops the caches.
-    void Changed(bool ShapeChanged = true);
-    // Every setting but the colour, for comparing and copying them as one.
-    auto Shape() { return std::tie(FName, FHeight, FStyle, FEscapement, FOrientation, FQuality); }
-    auto Shape() const { return std::tie(FName, FHeight, FStyle, FEscapement, FOrientation, FQuality); }
+    void Changed();
+    // Every setting, for comparing and copying them as one.
+    auto Settings() { return std::tie(FName, FHeight, FStyle, FColor, FEscapement, FOrientation, FQuality); }
+    auto Settings() const { return std::tie(FName, FHeight, FStyle, FColor, FEscapement, FOrientation, FQuality); }
 
     QString FName;
     int FHeight = -11;
