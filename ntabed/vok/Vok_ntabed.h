@@ -54,7 +54,7 @@ class VOK_EXPORT TNTabEd : public TCustomDrawGrid
 {
     Q_OBJECT
     Q_PROPERTY(bool AutoAdvance READ GetAutoAdvance WRITE SetAutoAdvance)
-    Q_PROPERTY(vok::TOrientation AutoAdvanceDir READ GetAutoAdvanceDir WRITE SetAutoAdvanceDir)
+    Q_PROPERTY(vok::BaseEnums::TOrientation AutoAdvanceDir READ GetAutoAdvanceDir WRITE SetAutoAdvanceDir)
     Q_PROPERTY(bool AttribRowVisible READ GetAttribRowVisible WRITE SetAttribRowVisible)
     Q_PROPERTY(bool AttribColVisible READ GetAttribColVisible WRITE SetAttribColVisible)
     Q_PROPERTY(bool BlockInternalPopup READ GetBlockInternalPopup WRITE SetBlockInternalPopup)

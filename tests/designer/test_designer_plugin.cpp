@@ -76,7 +76,7 @@ TEST(DesignerPlugin, OffersEveryComponentInOneGroup)
         Names << W->name();
         EXPECT_EQ(W->group(), QStringLiteral("Vok Components")) << W->name().toStdString();
     }
-    const QStringList Expected = {"vok::TNumIO2", "vok::TNumIO", "vok::TReportListView", "vok::TMeter",
+    const QStringList Expected = {"vok::TNumIO2", "vok::TNumIO", "vok::TReportListView", "vok::TNTabEd", "vok::TMeter",
         "vok::TProgBar", "vok::TOnOffBut", "vok::TNumLab", "vok::TSevenSeg", "vok::TRasterLab", "vok::TRotLab",
         "vok::TGradFill", "vok::TRepSpeedButton", "vok::TMiniCal", "vok::TColSel", "vok::TColorButton",
         "vok::TMarkSel", "vok::TFolderTree", "vok::TThumbnails"};
