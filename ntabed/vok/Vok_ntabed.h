@@ -34,22 +34,25 @@ class TEdit;
 class TNTabEdNameEditor;
 class TNTabEdCommentEditor;
 
+/// Raised by the table editor for its own resources (out of memory).
 class VOK_EXPORT EVOKNTabedError : public EVOKError
 {
 public:
     using EVOKError::EVOKError;
 };
 
-// Fires once per data cell painted (data coordinates) after the editor chose
-// text, colours and style; what the handler leaves is drawn.
+/// Fires once per data cell painted (data coordinates) after the editor chose
+/// text, colours and style; what the handler leaves is drawn.
 using TBeforeRenderCellEvent = std::function<void(QObject* Sender, int colix, int rowix, QString& Text,
                                                   TColor& ColorText, TColor& ColorBakg, TFontStyles& FontStyles)>;
-// A built-in popup menu is about to open; the host may change it.
+/// A built-in popup menu is about to open; the host may change it.
 using TBeforePopupEvent = std::function<void(QObject* Sender, TPopupMenu* PMenu)>;
 
-// The cells a mark command acts on.
+/// The cells a mark command acts on.
 enum TMarkScope { msRange, msColumn, msRow, msAll };
 
+/// The numeric table editor: a grid over a TDataTable (see the top of this
+/// header for the grid layout and the two kinds of coordinates).
 class VOK_EXPORT TNTabEd : public TCustomDrawGrid
 {
     Q_OBJECT
@@ -86,7 +89,7 @@ public:
     explicit TNTabEd(QWidget* AOwner = nullptr);
     ~TNTabEd() override;
 
-    // The table shown: the editor's own, or one given by AssignAnotherDataMatrix.
+    /// The table shown: the editor's own, or one given by AssignAnotherDataMatrix.
     TDataTable* Data;
 
     QSize sizeHint() const override;
@@ -105,10 +108,10 @@ public:
 
     // ---- cells (data coordinates)
     double GetElem(int ACol, int ARow) const { return Data->GetElem(ACol, ARow); }
-    // Stores without repainting or firing anything.
+    /// Stores without repainting or firing anything.
     void SetElem(int ACol, int ARow, double Value) { Data->SetElem(ACol, ARow, Value); }
     quint8 GetCellState(int ACol, int ARow) const { return Data->GetCellState(ACol, ARow); }
-    // Repaints and fires OnCellStateChanged like the other state setters.
+    /// Repaints and fires OnCellStateChanged like the other state setters.
     void SetCellState(int ACol, int ARow, quint8 Value);
     bool GetElemMarkedA(int ACol, int ARow) const { return GetCellState(ACol, ARow) & cstMarkA; }
     void SetElemMarkedA(int ACol, int ARow, bool Value);
@@ -116,7 +119,7 @@ public:
     void SetElemMarkedB(int ACol, int ARow, bool Value);
     bool GetIsNumber(int ACol, int ARow) const { return Data->GetIsNumber(ACol, ARow); }
     bool GetIsEmpty(int ACol, int ARow) const { return GetCellState(ACol, ARow) & cstEmpty; }
-    // Fires OnCellStateChanged, no repaint.
+    /// Fires OnCellStateChanged, no repaint.
     void SetIsEmpty(int ACol, int ARow, bool Value);
 
     // ---- headings (out of range: "" / 0 on reading, ignored on writing)
@@ -129,7 +132,7 @@ public:
     quint8 GetRowAttrib(int RowNr) const { return Data->GetRowAttrib(RowNr); }
     void SetRowAttrib(int RowNr, quint8 Value);
     QString GetComment() const { return Data->GetComment(); }
-    // Control characters are removed; fires OnChange.
+    /// Control characters are removed; fires OnChange.
     void SetComment(const QString& Value);
 
     // ---- precision per column: -1..10, 3 initially (0 outside the table)
@@ -168,7 +171,7 @@ public:
     void SetClipboardUseFullPrec(bool Value) { FClipboardUseFullPrec = Value; }
     int GetNomEditDropDownCount() const { return FNomEditDropDownCount; }
     void SetNomEditDropDownCount(int Value);
-    // Accepted in 1..20 only (with a repaint); OnLayoutChanged in every case.
+    /// Accepted in 1..20 only (with a repaint); OnLayoutChanged in every case.
     int GetNumWidth() const { return FNumWidth; }
     void SetNumWidth(int Value);
     bool GetDataReadOnly() const { return FDataReadOnly; }
@@ -204,12 +207,12 @@ public:
 
     // ---- painting
     bool GetSuppressPaint() const { return FSuppressPaint; }
-    // Switching it off repaints at once.
+    /// Switching it off repaints at once.
     void SetSuppressPaint(bool Value);
     void Paint() override;
     void DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
     void TopLeftChanged() override;
-    // Draws "col:row" of grid cell (Col, Row) into the corner cell at once.
+    /// Draws "col:row" of grid cell (Col, Row) into the corner cell at once.
     void ShowCellCursorAt(int ACol, int ARow);
 
     // ---- notifications: each fires only when no suppression is on
@@ -243,8 +246,8 @@ public:
     bool IfRowMarked(int ARow) const;
     bool IfColumnMarked(int ACol) const;
     bool IfAnyMarked() const;
-    // Sets (Set) or clears the bits of Mask in the cells of Scope around the
-    // current selection, then repaints and fires OnCellStateChanged.
+    /// Sets (Set) or clears the bits of Mask in the cells of Scope around the
+    /// current selection, then repaints and fires OnCellStateChanged.
     void ChangeMarks(TMarkScope Scope, quint8 Mask, bool Set);
 
     // ---- sorting and searching (data coordinates, block corners inclusive)
@@ -256,19 +259,19 @@ public:
     void SortRowAttributes(bool Ascending, int LowCol, int LowRow, int HighCol, int HighRow);
     void SortColNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
     void SortRowNames(bool Ascending, bool IgnoreCase, int LowCol, int LowRow, int HighCol, int HighRow);
-    // The first column (row) with exactly that name; 0 when there is none.
+    /// The first column (row) with exactly that name; 0 when there is none.
     int FindColIndex(const TDTNameStr& ColID) const;
     int FindRowIndex(const TDTNameStr& RowID) const;
 
     // ---- other tables and editors
-    // Shows and edits NewDTab (hooked like the own table, never freed by the
-    // editor); nullptr goes back to the own table.
+    /// Shows and edits NewDTab (hooked like the own table, never freed by the
+    /// editor); nullptr goes back to the own table.
     void AssignAnotherDataMatrix(TDataTable* NewDTab);
-    // Takes the other editor's table (values, states, names, attributes,
-    // scales, comment), precisions and visible settings.
+    /// Takes the other editor's table (values, states, names, attributes,
+    /// scales, comment), precisions and visible settings.
     void CopyContentsFrom(const TNTabEd* ExtTab);
-    // Takes the other editor's state bytes when both tables have the same
-    // size; false (nothing changed) otherwise.
+    /// Takes the other editor's state bytes when both tables have the same
+    /// size; false (nothing changed) otherwise.
     bool CopyCellStatesFrom(const TNTabEd* ExtTab);
 
     // ---- selection in data coordinates (clipped to the table)
@@ -295,12 +298,12 @@ public:
     void SetPopupMCaptions(int ix, const TDTNameStr& Value);
     TDTNameStr GetPopupUCaptions(int ix) const;
     void SetPopupUCaptions(int ix, const TDTNameStr& Value);
-    // The grid cell the last mouse press or release was on.
+    /// The grid cell the last mouse press or release was on.
     TGridCoord PopupCell() const { return FPopupCell; }
-    // Prepares the data menu's items for opening (glyph, enabled states),
-    // fires OnBeforePopup and opens it at screen point (X, Y).
+    /// Prepares the data menu's items for opening (glyph, enabled states),
+    /// fires OnBeforePopup and opens it at screen point (X, Y).
     void PopupDataMenu(int X, int Y);
-    // The same for the heading menu on the popup cell.
+    /// The same for the heading menu on the popup cell.
     void PopupHeadingMenu(int X, int Y);
 
     // ---- menu handlers (Sender: the clicked item)
@@ -342,7 +345,7 @@ public:
     bool CommentEditorActive() const { return FCommentMMActive; }
     TEdit* NameEditor() const;
     QPlainTextEdit* CommentEditor() const;
-    // Enter (Store) or Escape in the name editor / the comment editor.
+    /// Enter (Store) or Escape in the name editor / the comment editor.
     void CloseNameEditor(bool Store);
     void CloseCommentEditor(bool Store);
     void OpenCommentEditor();
@@ -371,7 +374,7 @@ public:
     TNotifyEvent OnCellStateChanged;
     TNotifyEvent OnLayoutChanged;
     TNotifyEvent OnSelectionChanged;
-    // Replaces the built-in clearing of "Clear" (Sender: the menu item).
+    /// Replaces the built-in clearing of "Clear" (Sender: the menu item).
     TNotifyEvent OnClear;
     TNotifyEvent OnPaste;
     TBeforePopupEvent OnBeforePopup;
@@ -400,12 +403,12 @@ private:
     friend class TNTabEdNameEditor;
     friend class TNTabEdCommentEditor;
 
-    // RAII for the internal suppression and the detached data-changed hook.
+    /// RAII for the internal suppression and the detached data-changed hook.
     class TBulkScope;
     class TSuppressScope;
 
     bool Suppressed() const { return FSuppressPaint || FInternalSuppress; }
-    // Fires Event and Signal unless suppressed.
+    /// Fires Event and Signal unless suppressed.
     void Fire(const TNotifyEvent& Event, void (TNTabEd::*Signal)());
     void RepaintNow();
     void SetLayoutColor(TColor& Field, TColor Value);
@@ -419,7 +422,7 @@ private:
     void PrepareDataMenu();
     void OpenNameEditor();
     void UpdateEditingOption();
-    // What follows a turn of the wheel; returns Handled.
+    /// What follows a turn of the wheel; returns Handled.
     bool AfterWheel(bool Handled);
     void SetEditing(bool On);
     bool IsLockedGridCell(int ACol, int ARow) const;
@@ -430,10 +433,10 @@ private:
     void DrawHeaderText(TRect R, int Y, const QString& Text, bool Highlight);
     void DrawCommentCaption(TRect R, int X, int Y);
     QString CellText(int ACol, int ARow) const;
-    // Change applied to the state byte of every cell of the data block.
+    /// Change applied to the state byte of every cell of the data block.
     void ApplyStates(const TGridRect& Cells, const std::function<quint8(quint8)>& Change);
     int CountStates(quint8 Mask) const;
-    // Draws the popup cell's frame inverted (twice restores it).
+    /// Draws the popup cell's frame inverted (twice restores it).
     void InvertPopupCell();
     void ExtractFromClipboard();
     void CopySelection();
@@ -474,7 +477,7 @@ private:
     TColor FColorRangeSelFG = 0x80552C;
     TColor FColorRangeSelBG = 0xF8E8E0;
 
-    // Interaction.
+    /// Interaction.
     TGridCoord FPopupCell{0, 0};
     TPoint FLastPress{0, 0};
     bool FNameEdActive = false;
@@ -483,14 +486,14 @@ private:
     TNTabEdCommentEditor* FCommentMM = nullptr;
     QStringList FColPickList;
 
-    // Menus and the items the editor keeps.
+    /// Menus and the items the editor keeps.
     TPopupMenu* FPopupD = nullptr;
     TPopupMenu* FPopupH = nullptr;
     int FPopupDMask = 0x7FFFFFFF;
     int FPopupHMask = 0x7FFFFFFF;
     std::array<TMenuItem*, 12> FDataItems{};
     std::array<TMenuItem*, 5> FHeadItems{};
-    // Mark A, mark B, unmark A, unmark B: four items each.
+    /// Mark A, mark B, unmark A, unmark B: four items each.
     std::array<std::array<TMenuItem*, 4>, 4> FMarkItems{};
 };
 
