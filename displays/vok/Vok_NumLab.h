@@ -2,7 +2,8 @@
 // fifteen display types, and a right caption. Read-only; paints onto its parent.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
 #include <vok/vok_export.h>
 
 #include <QObject>
@@ -60,24 +61,24 @@ VOK_EXPORT std::optional<QString> NumLabText(const TNumLabFormat& Format, double
 class VOK_EXPORT TNumLab : public TGraphicControl
 {
     Q_OBJECT
-    Q_PROPERTY(vok::TAlignment Alignment READ GetAlignment WRITE SetAlignment RESET ResetAlignment)
+    Q_PROPERTY(vok::InputEnums::TAlignment Alignment READ GetAlignment WRITE SetAlignment RESET ResetAlignment)
     Q_PROPERTY(quint32 ColorLabBakG READ GetColorLabBakG WRITE SetColorLabBakG RESET ResetColorLabBakG)
     Q_PROPERTY(quint32 ColorLabText READ GetColorLabText WRITE SetColorLabText RESET ResetColorLabText)
     Q_PROPERTY(quint32 ColorOutBakG READ GetColorOutBakG WRITE SetColorOutBakG RESET ResetColorOutBakG)
     Q_PROPERTY(quint32 ColorOutText READ GetColorOutText WRITE SetColorOutText RESET ResetColorOutText)
-    Q_PROPERTY(vok::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
+    Q_PROPERTY(vok::BaseEnums::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
     Q_PROPERTY(bool Comma READ GetComma WRITE SetComma RESET ResetComma)
-    Q_PROPERTY(vok::TDisplay DisplayType READ GetDisplayType WRITE SetDisplayType RESET ResetDisplayType)
+    Q_PROPERTY(vok::NumLabEnums::TDisplay DisplayType READ GetDisplayType WRITE SetDisplayType RESET ResetDisplayType)
     Q_PROPERTY(QString DTFormat READ GetDTFormat WRITE SetDTFormat RESET ResetDTFormat)
     Q_PROPERTY(bool Empty READ GetEmpty WRITE SetEmpty RESET ResetEmpty)
     Q_PROPERTY(bool ForcePlusSign READ GetForcePlusSign WRITE SetForcePlusSign RESET ResetForcePlusSign)
-    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
     Q_PROPERTY(int LabelWidth READ GetLabelWidth WRITE SetLabelWidth RESET ResetLabelWidth)
     Q_PROPERTY(int LeftSpace READ GetLeftSpace WRITE SetLeftSpace RESET ResetLeftSpace)
     Q_PROPERTY(QString LeftText READ GetLeftText WRITE SetLeftText RESET ResetLeftText)
     Q_PROPERTY(QString RightText READ GetRightText WRITE SetRightText RESET ResetRightText)
-    Q_PROPERTY(vok::TAlignment LeftTextAlignment READ GetLeftTextAlignment WRITE SetLeftTextAlignment RESET ResetLeftTextAlignment)
-    Q_PROPERTY(vok::TAlignment RightTextAlignment READ GetRightTextAlignment WRITE SetRightTextAlignment RESET ResetRightTextAlignment)
+    Q_PROPERTY(vok::InputEnums::TAlignment LeftTextAlignment READ GetLeftTextAlignment WRITE SetLeftTextAlignment RESET ResetLeftTextAlignment)
+    Q_PROPERTY(vok::InputEnums::TAlignment RightTextAlignment READ GetRightTextAlignment WRITE SetRightTextAlignment RESET ResetRightTextAlignment)
     Q_PROPERTY(QString OverflowIndicator READ GetOverflowIndicator WRITE SetOverflowIndicator RESET ResetOverflowIndicator)
     Q_PROPERTY(int Precision READ GetPrecision WRITE SetPrecision RESET ResetPrecision)
     Q_PROPERTY(QString StateText READ GetStateText WRITE SetStateText RESET ResetStateText)

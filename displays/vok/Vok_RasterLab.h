@@ -4,7 +4,9 @@
 // sampled from any platform font.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
+#include <vok/Vok_timers.h>
 #include <vok/vok_export.h>
 
 #include <array>
@@ -63,18 +65,18 @@ class VOK_EXPORT TRasterLab : public TGraphicControl
     Q_OBJECT
     Q_PROPERTY(bool AutoCenter READ GetAutoCenter WRITE SetAutoCenter RESET ResetAutoCenter)
     Q_PROPERTY(bool AutoHeight READ GetAutoHeight WRITE SetAutoHeight RESET ResetAutoHeight)
-    Q_PROPERTY(vok::TRDBlockMode CharBlockMode READ GetCharBlockMode WRITE SetCharBlockMode RESET ResetCharBlockMode)
+    Q_PROPERTY(vok::RasterLabEnums::TRDBlockMode CharBlockMode READ GetCharBlockMode WRITE SetCharBlockMode RESET ResetCharBlockMode)
     Q_PROPERTY(quint32 ColorDotOn READ GetColorDotOn WRITE SetColorDotOn RESET ResetColorDotOn)
     Q_PROPERTY(quint32 ColorDotOff READ GetColorDotOff WRITE SetColorDotOff RESET ResetColorDotOff)
     Q_PROPERTY(quint32 ColorLabBakG READ GetColorLabBakG WRITE SetColorLabBakG RESET ResetColorLabBakG)
-    Q_PROPERTY(vok::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
+    Q_PROPERTY(vok::BaseEnums::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
     Q_PROPERTY(int DotSize READ GetDotSize WRITE SetDotSize RESET ResetDotSize)
     Q_PROPERTY(int DotSpacing READ GetDotSpacing WRITE SetDotSpacing RESET ResetDotSpacing)
-    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
     Q_PROPERTY(int PosX READ GetPosX WRITE SetPosX RESET ResetPosX)
     Q_PROPERTY(int PosY READ GetPosY WRITE SetPosY RESET ResetPosY)
     Q_PROPERTY(bool Proportional READ GetProportional WRITE SetProportional RESET ResetProportional)
-    Q_PROPERTY(vok::TRDScrollMode ScrollMode READ GetScrollMode WRITE SetScrollMode RESET ResetScrollMode)
+    Q_PROPERTY(vok::RasterLabEnums::TRDScrollMode ScrollMode READ GetScrollMode WRITE SetScrollMode RESET ResetScrollMode)
     Q_PROPERTY(int ScrollInterval READ GetScrollInterval WRITE SetScrollInterval RESET ResetScrollInterval)
     Q_PROPERTY(int ScrollIncrement READ GetScrollIncrement WRITE SetScrollIncrement RESET ResetScrollIncrement)
     Q_PROPERTY(bool ScrollLoop READ GetScrollLoop WRITE SetScrollLoop RESET ResetScrollLoop)

@@ -4,7 +4,8 @@
 // cell size and kept in an image cache; painting only copies cache slots.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
 #include <vok/vok_export.h>
 
 #include <QList>
@@ -55,8 +56,8 @@ class VOK_EXPORT TSevenSeg : public TGraphicControl
     Q_PROPERTY(QString Caption READ GetCaption WRITE SetCaption RESET ResetCaption)
     Q_PROPERTY(quint32 ColorBackGnd READ GetColorBackGnd WRITE SetColorBackGnd RESET ResetColorBackGnd)
     Q_PROPERTY(quint32 ColorText READ GetColorText WRITE SetColorText RESET ResetColorText)
-    Q_PROPERTY(vok::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
-    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
+    Q_PROPERTY(vok::BaseEnums::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
     Q_PROPERTY(int InterDigDist READ GetInterDigDist WRITE SetInterDigDist RESET ResetInterDigDist)
     Q_PROPERTY(int Margin READ GetMargin WRITE SetMargin RESET ResetMargin)
     Q_PROPERTY(int NumDigits READ GetNumDigits WRITE SetNumDigits RESET ResetNumDigits)

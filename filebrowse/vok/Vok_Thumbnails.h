@@ -4,7 +4,8 @@
 #pragma once
 
 #include <vok/Vok_bitfld.h>
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
 #include <vok/vok_export.h>
 
 #include <QObject>
@@ -56,15 +57,15 @@ class VOK_EXPORT TThumbnails : public TGraphicControl
     Q_PROPERTY(quint32 ColorSelected READ GetColorSelected WRITE SetColorSelected RESET ResetColorSelected)
     Q_PROPERTY(quint32 ColorFocus READ GetColorFocus WRITE SetColorFocus RESET ResetColorFocus)
     Q_PROPERTY(quint32 ColorMark READ GetColorMark WRITE SetColorMark RESET ResetColorMark)
-    Q_PROPERTY(vok::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
+    Q_PROPERTY(vok::BaseEnums::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
     Q_PROPERTY(int FocusLinewidth READ GetFocusLinewidth WRITE SetFocusLinewidth RESET ResetFocusLinewidth)
     Q_PROPERTY(int FocusedSlide READ GetFocusedSlide NOTIFY focusedSlideChanged)
-    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
-    Q_PROPERTY(vok::TFrameStyle OuterFrameStyle READ GetOuterFrameStyle WRITE SetOuterFrameStyle RESET ResetOuterFrameStyle)
-    Q_PROPERTY(vok::TFrameStyle InnerFrameStyle READ GetInnerFrameStyle WRITE SetInnerFrameStyle RESET ResetInnerFrameStyle)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle OuterFrameStyle READ GetOuterFrameStyle WRITE SetOuterFrameStyle RESET ResetOuterFrameStyle)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle InnerFrameStyle READ GetInnerFrameStyle WRITE SetInnerFrameStyle RESET ResetInnerFrameStyle)
     Q_PROPERTY(int Min READ GetMin WRITE SetMin RESET ResetMin)
     Q_PROPERTY(int Max READ GetMax WRITE SetMax RESET ResetMax)
-    Q_PROPERTY(vok::TSlideSelectMode SlideSelectMode READ GetSlideSelectMode WRITE SetSlideSelectMode RESET ResetSlideSelectMode)
+    Q_PROPERTY(vok::ThumbnailsEnums::TSlideSelectMode SlideSelectMode READ GetSlideSelectMode WRITE SetSlideSelectMode RESET ResetSlideSelectMode)
     Q_PROPERTY(int SlideSize READ GetSlideSize WRITE SetSlideSize RESET ResetSlideSize)
     Q_PROPERTY(int SlideDistance READ GetSlideDistance WRITE SetSlideDistance RESET ResetSlideDistance)
     Q_PROPERTY(int SlideMargin READ GetSlideMargin WRITE SetSlideMargin RESET ResetSlideMargin)

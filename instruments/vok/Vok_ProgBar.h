@@ -3,7 +3,9 @@
 // a rotated value text and a timer that can advance the value by itself.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
+#include <vok/Vok_timers.h>
 #include <vok/vok_export.h>
 
 #include <QObject>
@@ -43,15 +45,15 @@ class VOK_EXPORT TProgBar : public TGraphicControl
     Q_PROPERTY(double AutoIncStep READ GetAutoIncStep WRITE SetAutoIncStep RESET ResetAutoIncStep)
     Q_PROPERTY(QString BackGroundImg READ GetBackGroundImg WRITE SetBackGroundImg RESET ResetBackGroundImg)
     Q_PROPERTY(quint32 ColorBackGnd READ GetColorBackGnd WRITE SetColorBackGnd RESET ResetColorBackGnd)
-    Q_PROPERTY(vok::TColorMapping ColorMapMode READ GetColorMapMode WRITE SetColorMapMode RESET ResetColorMapMode)
+    Q_PROPERTY(vok::ProgBarEnums::TColorMapping ColorMapMode READ GetColorMapMode WRITE SetColorMapMode RESET ResetColorMapMode)
     Q_PROPERTY(quint32 ColorGrid READ GetColorGrid WRITE SetColorGrid RESET ResetColorGrid)
     Q_PROPERTY(quint32 ColorMargin READ GetColorMargin WRITE SetColorMargin RESET ResetColorMargin)
-    Q_PROPERTY(vok::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
+    Q_PROPERTY(vok::BaseEnums::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
     Q_PROPERTY(quint32 ColorMin READ GetColorMin WRITE SetColorMin RESET ResetColorMin)
     Q_PROPERTY(quint32 ColorMax READ GetColorMax WRITE SetColorMax RESET ResetColorMax)
-    Q_PROPERTY(vok::TDirection Direction READ GetDirection WRITE SetDirection RESET ResetDirection)
-    Q_PROPERTY(vok::TFrameStyle FrameStyleOuter READ GetFrameStyleOuter WRITE SetFrameStyleOuter RESET ResetFrameStyleOuter)
-    Q_PROPERTY(vok::TFrameStyle FrameStyleInner READ GetFrameStyleInner WRITE SetFrameStyleInner RESET ResetFrameStyleInner)
+    Q_PROPERTY(vok::BaseEnums::TDirection Direction READ GetDirection WRITE SetDirection RESET ResetDirection)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle FrameStyleOuter READ GetFrameStyleOuter WRITE SetFrameStyleOuter RESET ResetFrameStyleOuter)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle FrameStyleInner READ GetFrameStyleInner WRITE SetFrameStyleInner RESET ResetFrameStyleInner)
     Q_PROPERTY(int GridDist READ GetGridDist WRITE SetGridDist RESET ResetGridDist)
     Q_PROPERTY(int MarginBottom READ GetMarginBottom WRITE SetMarginBottom RESET ResetMarginBottom)
     Q_PROPERTY(int MarginLeft READ GetMarginLeft WRITE SetMarginLeft RESET ResetMarginLeft)
@@ -62,7 +64,7 @@ class VOK_EXPORT TProgBar : public TGraphicControl
     Q_PROPERTY(int RepeatInterval READ GetRepeatInterval WRITE SetRepeatInterval RESET ResetRepeatInterval)
     Q_PROPERTY(bool ShowColorGradient READ GetShowColorGradient WRITE SetShowColorGradient RESET ResetShowColorGradient)
     Q_PROPERTY(int StartInterval READ GetStartInterval WRITE SetStartInterval RESET ResetStartInterval)
-    Q_PROPERTY(vok::TAlignment TextAlignment READ GetTextAlignment WRITE SetTextAlignment RESET ResetTextAlignment)
+    Q_PROPERTY(vok::InputEnums::TAlignment TextAlignment READ GetTextAlignment WRITE SetTextAlignment RESET ResetTextAlignment)
     Q_PROPERTY(int TextAngle READ GetTextAngle WRITE SetTextAngle RESET ResetTextAngle)
     Q_PROPERTY(int TextDecPlaces READ GetTextDecPlaces WRITE SetTextDecPlaces RESET ResetTextDecPlaces)
     Q_PROPERTY(int TextPosX READ GetTextPosX WRITE SetTextPosX RESET ResetTextPosX)
@@ -181,6 +183,10 @@ public:
 Q_SIGNALS:
     void valueChanged(double Value);
     void autoInc();
+
+protected:
+    // A palette change moves system colors: the bar colors follow them.
+    void PaletteChanged() override;
 
 private:
     class Painter;

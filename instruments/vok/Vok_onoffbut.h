@@ -4,7 +4,8 @@
 // of one group on one parent behave like radio buttons.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
 #include <vok/vok_export.h>
 
 #include <QObject>
@@ -68,24 +69,24 @@ class VOK_EXPORT TOnOffBut : public TGraphicControl
     Q_PROPERTY(bool AllowAllOff READ GetAllowAllOff WRITE SetAllowAllOff RESET ResetAllowAllOff)
     Q_PROPERTY(bool AutoCenter READ GetAutoCenter WRITE SetAutoCenter RESET ResetAutoCenter)
     Q_PROPERTY(QString BottomText READ GetBottomText WRITE SetBottomText RESET ResetBottomText)
-    Q_PROPERTY(vok::TAlignment BottomTextAlignment READ GetBottomTextAlignment WRITE SetBottomTextAlignment RESET ResetBottomTextAlignment)
-    Q_PROPERTY(vok::TOnOffButStyle ButtonStyle READ GetButtonStyle WRITE SetButtonStyle RESET ResetButtonStyle)
+    Q_PROPERTY(vok::InputEnums::TAlignment BottomTextAlignment READ GetBottomTextAlignment WRITE SetBottomTextAlignment RESET ResetBottomTextAlignment)
+    Q_PROPERTY(vok::OnOffButEnums::TOnOffButStyle ButtonStyle READ GetButtonStyle WRITE SetButtonStyle RESET ResetButtonStyle)
     Q_PROPERTY(quint32 ColorBackgnd READ GetColorBackgnd WRITE SetColorBackgnd RESET ResetColorBackgnd)
-    Q_PROPERTY(vok::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
+    Q_PROPERTY(vok::BaseEnums::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme RESET ResetColorScheme)
     Q_PROPERTY(quint32 ColorText READ GetColorText WRITE SetColorText RESET ResetColorText)
-    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
     Q_PROPERTY(int GroupIndex READ GetGroupIndex WRITE SetGroupIndex RESET ResetGroupIndex)
     Q_PROPERTY(int LeftSpace READ GetLeftSpace WRITE SetLeftSpace)
     Q_PROPERTY(QString LeftText READ GetLeftText WRITE SetLeftText RESET ResetLeftText)
-    Q_PROPERTY(vok::TAlignment LeftTextAlignment READ GetLeftTextAlignment WRITE SetLeftTextAlignment RESET ResetLeftTextAlignment)
-    Q_PROPERTY(vok::TOOButMode Mode READ GetMode WRITE SetMode RESET ResetMode)
-    Q_PROPERTY(vok::TOOButMouseAction MouseAction READ GetMouseAction WRITE SetMouseAction RESET ResetMouseAction)
+    Q_PROPERTY(vok::InputEnums::TAlignment LeftTextAlignment READ GetLeftTextAlignment WRITE SetLeftTextAlignment RESET ResetLeftTextAlignment)
+    Q_PROPERTY(vok::OnOffButEnums::TOOButMode Mode READ GetMode WRITE SetMode RESET ResetMode)
+    Q_PROPERTY(vok::OnOffButEnums::TOOButMouseAction MouseAction READ GetMouseAction WRITE SetMouseAction RESET ResetMouseAction)
     Q_PROPERTY(bool OnOff READ GetOnOff WRITE SetOnOff RESET ResetOnOff NOTIFY onOffChanged)
     Q_PROPERTY(QString RightText READ GetRightText WRITE SetRightText RESET ResetRightText)
-    Q_PROPERTY(vok::TAlignment RightTextAlignment READ GetRightTextAlignment WRITE SetRightTextAlignment RESET ResetRightTextAlignment)
+    Q_PROPERTY(vok::InputEnums::TAlignment RightTextAlignment READ GetRightTextAlignment WRITE SetRightTextAlignment RESET ResetRightTextAlignment)
     Q_PROPERTY(int TopSpace READ GetTopSpace WRITE SetTopSpace)
     Q_PROPERTY(QString TopText READ GetTopText WRITE SetTopText RESET ResetTopText)
-    Q_PROPERTY(vok::TAlignment TopTextAlignment READ GetTopTextAlignment WRITE SetTopTextAlignment RESET ResetTopTextAlignment)
+    Q_PROPERTY(vok::InputEnums::TAlignment TopTextAlignment READ GetTopTextAlignment WRITE SetTopTextAlignment RESET ResetTopTextAlignment)
     Q_PROPERTY(bool Transparent READ GetTransparent WRITE SetTransparent RESET ResetTransparent)
 
 public:

@@ -6,7 +6,7 @@
 
 #include <vok/Vok_base.h>
 #include <vok/Vok_math.h>
-#include <vok/Vok_platform.h>
+#include <vok/Vok_grids.h>
 #include <vok/vok_export.h>
 
 #include <QStringList>
@@ -48,9 +48,9 @@ class VOK_EXPORT TMiniCal : public TCustomDrawGrid
     Q_PROPERTY(int Day READ GetDay WRITE SetDay STORED false)
     Q_PROPERTY(int Month READ GetMonth WRITE SetMonth STORED false)
     Q_PROPERTY(int Year READ GetYear WRITE SetYear STORED false)
-    Q_PROPERTY(vok::TDayOfWeek FirstDayOfWeek READ GetFirstDayOfWeek WRITE SetFirstDayOfWeek RESET ResetFirstDayOfWeek)
+    Q_PROPERTY(vok::MiniCalEnums::TDayOfWeek FirstDayOfWeek READ GetFirstDayOfWeek WRITE SetFirstDayOfWeek RESET ResetFirstDayOfWeek)
     Q_PROPERTY(bool IndicateHolidays READ GetIndicateHolidays WRITE SetIndicateHolidays RESET ResetIndicateHolidays)
-    Q_PROPERTY(vok::TLanguage Language READ GetLanguage WRITE SetLanguage RESET ResetLanguage)
+    Q_PROPERTY(vok::BaseEnums::TLanguage Language READ GetLanguage WRITE SetLanguage RESET ResetLanguage)
     Q_PROPERTY(bool MarkToday READ GetMarkToday WRITE SetMarkToday RESET ResetMarkToday)
     Q_PROPERTY(bool ShowHolidayHint READ GetShowHolidayHint WRITE SetShowHolidayHint RESET ResetShowHolidayHint)
     Q_PROPERTY(bool ShowMonthShort READ GetShowMonthShort WRITE SetShowMonthShort RESET ResetShowMonthShort)
