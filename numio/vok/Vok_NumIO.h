@@ -93,6 +93,15 @@ VOK_EXPORT bool IsBinText(const QString& Text);
 /// Decimals are kept within the classic short-string limit of 255.
 VOK_EXPORT QString FormatFloatNum(int Width, int Decimals, double Value);
 
+/// Exponent form with a fixed count of exponent digits (1..9), the classic
+/// Str(x:w) layout of an extended value when ExponentDigits is 4: a blank
+/// (or "-" for a negative value), one digit, "." and Decimals decimals (0..255;
+/// no point when 0), "E", the exponent sign and the exponent's digits, so
+/// 1234.5 with 3 decimals and 4 exponent digits gives " 1.235E+0003". A value
+/// whose exponent needs more digits, or that is not finite, shows as a row of
+/// "*" as long as that layout. Rounded as FormatFloatNum rounds.
+VOK_EXPORT QString FormatFloatExp(double Value, int Decimals, int ExponentDigits);
+
 /// Engineering notation: a mantissa from 1 to below 1000 with Decimals
 /// decimals (0..15, rounded as FormatFloatNum rounds) and an exponent that is a
 /// multiple of 3, written "E+03" (at least two digits): 12345 with 1 decimal
