@@ -555,9 +555,9 @@ protected:
     void paintEvent(QPaintEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
 
-    // Makes the picture anew when the control's size or device pixel ratio
-    // differs from it (another screen, a changed ratio); a new picture waits
-    // for its Paint(). Paint events call it before they show the picture.
+    /// Makes the picture anew when the control's size or device pixel ratio
+    /// differs from it (another screen, a changed ratio); a new picture waits
+    /// for its Paint(). Paint events call it before they show the picture.
     void FitPicture();
 
 private:
