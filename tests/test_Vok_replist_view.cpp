@@ -550,6 +550,14 @@ TEST(ReportListView, QtIntegration)
     EXPECT_EQ(View.property("RowColPattern").toInt(), 1);
     EXPECT_TRUE(View.setProperty("NrOfRows", 9));
     EXPECT_EQ(View.GetRowCount(), 10);
+    // Enumerations and flags read and write by name.
+    EXPECT_EQ(View.property("CommonHeaderAlignment").toString(), QStringLiteral("taCenter"));
+    EXPECT_TRUE(View.setProperty("CommonHeaderAlignment", QStringLiteral("taRightJustify")));
+    EXPECT_EQ(View.GetCommonHeaderAlignment(), taRightJustify);
+    EXPECT_EQ(View.property("Options").value<TGridOptions>(),
+              goFixedVertLine | goFixedHorzLine | goColSizing | goRowSelect | goThumbTracking);
+    EXPECT_TRUE(View.setProperty("Options", QStringLiteral("goRowSelect|goColSizing")));
+    EXPECT_EQ(View.GetOptions(), goRowSelect | goColSizing);
     QSignalSpy Changed(&View, &TReportListView::changed);
     QSignalSpy Selected(&View, &TReportListView::selectedChange);
     View.SetElem(1, 1, QStringLiteral("x"));
