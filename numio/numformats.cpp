@@ -247,10 +247,13 @@ int FormatMantissa(char* Buf, int Size, int Decimals, double Value)
     return std::atoi(std::strchr(Buf, 'E') + 1);
 }
 
-// Exponent form: sign position, mantissa, "E", exponent sign, two digits.
-QString FormatExponentForm(int FieldWidth, double Value)
+// Exponent form: sign position, mantissa with Decimals decimals, "E",
+// exponent sign and ExponentDigits digits.
+QString FormatExponentForm(int Decimals, int ExponentDigits, double Value)
 {
-    const int Decimals = std::max(0, FieldWidth - 9);
+    int Limit = 1; // 10^ExponentDigits: the smallest exponent that does not fit
+    for (int i = 0; i < ExponentDigits; ++i)
+        Limit *= 10;
     if (std::isfinite(Value)) {
         char Buf[400];
         int Exponent = FormatMantissa(Buf, sizeof Buf, Decimals, Value);
@@ -273,25 +276,25 @@ QString FormatExponentForm(int FieldWidth, double Value)
                 std::snprintf(Buf, sizeof Buf, "%s%sE", FirstDigit ? "-" : "", Kept.c_str());
             }
         }
-        if (Exponent > -100 && Exponent < 100) {
+        if (Exponent > -Limit && Exponent < Limit) {
             const bool Negative = Buf[0] == '-';
             const char* Mantissa = Negative ? Buf + 1 : Buf;
             const int MantissaLen = int(std::strchr(Mantissa, 'E') - Mantissa);
-            const int Magnitude = std::abs(Exponent);
-            QString Text(MantissaLen + 5, Qt::Uninitialized);
+            QString Text(MantissaLen + 3 + ExponentDigits, Qt::Uninitialized);
             QChar* Out = Text.data();
             *Out++ = QLatin1Char(Negative ? '-' : ' ');
             for (int i = 0; i < MantissaLen; ++i)
                 *Out++ = QLatin1Char(Mantissa[i]);
             *Out++ = QLatin1Char('E');
             *Out++ = QLatin1Char(Exponent < 0 ? '-' : '+');
-            *Out++ = QLatin1Char(char('0' + Magnitude / 10));
-            *Out = QLatin1Char(char('0' + Magnitude % 10));
+            int Magnitude = std::abs(Exponent);
+            for (int i = ExponentDigits - 1; i >= 0; --i, Magnitude /= 10)
+                Out[i] = QLatin1Char(char('0' + Magnitude % 10));
             return Text;
         }
     }
-    // Length of the normal layout: sign, digit, [point and decimals], E+dd.
-    const int Length = 2 + (Decimals > 0 ? Decimals + 1 : 0) + 4;
+    // Length of the normal layout: sign, digit, [point and decimals], E, sign, digits.
+    const int Length = 2 + (Decimals > 0 ? Decimals + 1 : 0) + 2 + ExponentDigits;
     return QString(Length, QLatin1Char('*'));
 }
 
@@ -450,11 +453,16 @@ QString FormatFloatNum(int Width, int Decimals, double Value)
 {
     const int FieldWidth = std::min(std::abs(std::max(Width, -MaxFieldChars)), MaxFieldChars);
     QString Text = Decimals == -2
-                       ? FormatExponentForm(FieldWidth + 2, Value)
+                       ? FormatExponentForm(std::max(0, FieldWidth - 7), 2, Value)
                        : FormatFixedForm(FieldWidth, std::clamp(Decimals, 0, MaxFieldChars), Value);
     if (Width < 0)
         ZeroPad(Text);
     return Text;
+}
+
+QString FormatFloatExp(double Value, int Decimals, int ExponentDigits)
+{
+    return FormatExponentForm(std::clamp(Decimals, 0, MaxFieldChars), std::clamp(ExponentDigits, 1, 9), Value);
 }
 
 QString FormatFloatEng(double Value, int Decimals, bool SIPrefix)

@@ -6,6 +6,7 @@ PACKAGES=(
   cmake ninja-build g++ ccache pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev doxygen
   fonts-dejavu-core
 )
 

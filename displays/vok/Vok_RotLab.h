@@ -17,10 +17,10 @@ VOK_EXPORT TPoint RotatedTextOrigin(int PosX, int PosY, int Width, int Height, i
 class VOK_EXPORT TRotLab : public TCustomLabel
 {
     Q_OBJECT
-    Q_PROPERTY(vok::TAlignment Alignment READ GetAlignment WRITE SetAlignment RESET ResetAlignment)
+    Q_PROPERTY(vok::InputEnums::TAlignment Alignment READ GetAlignment WRITE SetAlignment RESET ResetAlignment)
     Q_PROPERTY(bool AntiAlias READ GetAntiAlias WRITE SetAntiAlias RESET ResetAntiAlias)
     Q_PROPERTY(bool AutoCenter READ GetAutoCenter WRITE SetAutoCenter RESET ResetAutoCenter)
-    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
     Q_PROPERTY(int PosX READ GetPosX WRITE SetPosX RESET ResetPosX)
     Q_PROPERTY(int PosY READ GetPosY WRITE SetPosY RESET ResetPosY)
     Q_PROPERTY(int TextAngle READ GetTextAngle WRITE SetTextAngle RESET ResetTextAngle)

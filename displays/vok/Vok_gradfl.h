@@ -44,10 +44,10 @@ class VOK_EXPORT TGradFill : public TGraphicControl
     Q_PROPERTY(quint32 ColorFirst READ GetColorFirst WRITE SetColorFirst NOTIFY colorFirstChanged RESET ResetColorFirst)
     Q_PROPERTY(quint32 ColorLast READ GetColorLast WRITE SetColorLast NOTIFY colorLastChanged RESET ResetColorLast)
     Q_PROPERTY(bool ColorFlipped READ GetColorFlipped WRITE SetColorFlipped RESET ResetColorFlipped)
-    Q_PROPERTY(vok::TGradType FillType READ GetFillType WRITE SetFillType RESET ResetFillType)
-    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
+    Q_PROPERTY(vok::GradFillEnums::TGradType FillType READ GetFillType WRITE SetFillType RESET ResetFillType)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
     Q_PROPERTY(quint32 GridColor READ GetGridColor WRITE SetGridColor RESET ResetGridColor)
-    Q_PROPERTY(vok::TGridMode GridMode READ GetGridMode WRITE SetGridMode RESET ResetGridMode)
+    Q_PROPERTY(vok::GradFillEnums::TGridMode GridMode READ GetGridMode WRITE SetGridMode RESET ResetGridMode)
     Q_PROPERTY(int NrColors READ GetNrColors WRITE SetNrColors RESET ResetNrColors)
 
 public:

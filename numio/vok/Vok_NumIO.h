@@ -89,6 +89,15 @@ VOK_EXPORT bool IsBinText(const QString& Text);
 // Decimals are kept within the classic short-string limit of 255.
 VOK_EXPORT QString FormatFloatNum(int Width, int Decimals, double Value);
 
+// Exponent form with a fixed count of exponent digits (1..9), the classic
+// Str(x:w) layout of an extended value when ExponentDigits is 4: a blank
+// (or "-" for a negative value), one digit, "." and Decimals decimals (0..255;
+// no point when 0), "E", the exponent sign and the exponent's digits, so
+// 1234.5 with 3 decimals and 4 exponent digits gives " 1.235E+0003". A value
+// whose exponent needs more digits, or that is not finite, shows as a row of
+// "*" as long as that layout. Rounded as FormatFloatNum rounds.
+VOK_EXPORT QString FormatFloatExp(double Value, int Decimals, int ExponentDigits);
+
 // Engineering notation: a mantissa from 1 to below 1000 with Decimals
 // decimals (0..15, rounded as FormatFloatNum rounds) and an exponent that is a
 // multiple of 3, written "E+03" (at least two digits): 12345 with 1 decimal
@@ -136,7 +145,7 @@ struct TNumIOTextFormat;
 class VOK_EXPORT TNumIO2 : public TCustomControl
 {
     Q_OBJECT
-    Q_PROPERTY(vok::TAlignment Alignment READ GetAlignment WRITE SetAlignment)
+    Q_PROPERTY(vok::InputEnums::TAlignment Alignment READ GetAlignment WRITE SetAlignment)
     Q_PROPERTY(bool AutoSize READ GetAutoSize WRITE SetAutoSize)
     Q_PROPERTY(bool Beep READ GetBeep WRITE SetBeep)
     Q_PROPERTY(bool ButVisible READ GetButVisible WRITE SetButVisible)
@@ -150,31 +159,31 @@ class VOK_EXPORT TNumIO2 : public TCustomControl
     Q_PROPERTY(quint32 ColorBoxText READ GetColorBoxText WRITE SetColorBoxText)
     Q_PROPERTY(quint32 ColorOutBG READ GetColorOutBG WRITE SetColorOutBG)
     Q_PROPERTY(quint32 ColorOutText READ GetColorOutText WRITE SetColorOutText)
-    Q_PROPERTY(vok::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme)
+    Q_PROPERTY(vok::BaseEnums::TColorScheme ColorScheme READ GetColorScheme WRITE SetColorScheme)
     Q_PROPERTY(quint32 ColorWarnBG READ GetColorWarnBG WRITE SetColorWarnBG)
     Q_PROPERTY(quint32 ColorWarnText READ GetColorWarnText WRITE SetColorWarnText)
-    Q_PROPERTY(vok::TDecPSep DecPlaceSep READ GetDecPlaceSep WRITE SetDecPlaceSep)
+    Q_PROPERTY(vok::BaseEnums::TDecPSep DecPlaceSep READ GetDecPlaceSep WRITE SetDecPlaceSep)
     Q_PROPERTY(int FixPointDecPlaces READ GetFixPointDecPlaces WRITE SetFixPointDecPlaces)
-    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle)
     Q_PROPERTY(quint32 GaugeColor READ GetGaugeColor WRITE SetGaugeColor)
     Q_PROPERTY(quint32 GaugeColorBg READ GetGaugeColorBg WRITE SetGaugeColorBg)
     Q_PROPERTY(quint32 GaugeColorFrame READ GetGaugeColorFrame WRITE SetGaugeColorFrame)
     Q_PROPERTY(int GaugeHeight READ GetGaugeHeight WRITE SetGaugeHeight)
-    Q_PROPERTY(vok::TFrameStyle GaugeFrameStyle READ GetGaugeFrameStyle WRITE SetGaugeFrameStyle)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle GaugeFrameStyle READ GetGaugeFrameStyle WRITE SetGaugeFrameStyle)
     Q_PROPERTY(int GaugeLeftMargin READ GetGaugeLeftMargin WRITE SetGaugeLeftMargin)
     Q_PROPERTY(int GaugeTopMargin READ GetGaugeTopMargin WRITE SetGaugeTopMargin)
     Q_PROPERTY(bool GaugeVisible READ GetGaugeVisible WRITE SetGaugeVisible)
     Q_PROPERTY(int GaugeWidth READ GetGaugeWidth WRITE SetGaugeWidth)
     Q_PROPERTY(bool HideSelection READ GetHideSelection WRITE SetHideSelection)
-    Q_PROPERTY(vok::TInFormat InputFormat READ GetInputFormat WRITE SetInputFormat)
+    Q_PROPERTY(vok::NumIOEnums::TInFormat InputFormat READ GetInputFormat WRITE SetInputFormat)
     Q_PROPERTY(int LeftSpace READ GetLeftSpace WRITE SetLeftSpace)
     Q_PROPERTY(QString LeftText READ GetLeftText WRITE SetLeftText)
-    Q_PROPERTY(vok::TAlignment LeftTextAlignment READ GetLeftTextAlignment WRITE SetLeftTextAlignment)
+    Q_PROPERTY(vok::InputEnums::TAlignment LeftTextAlignment READ GetLeftTextAlignment WRITE SetLeftTextAlignment)
     Q_PROPERTY(double RangeHigh READ GetRangeHigh WRITE SetRangeHigh)
     Q_PROPERTY(double RangeLow READ GetRangeLow WRITE SetRangeLow)
     Q_PROPERTY(bool ReadOnly READ GetReadOnly WRITE SetReadOnly)
     Q_PROPERTY(QString RightText READ GetRightText WRITE SetRightText)
-    Q_PROPERTY(vok::TAlignment RightTextAlignment READ GetRightTextAlignment WRITE SetRightTextAlignment)
+    Q_PROPERTY(vok::InputEnums::TAlignment RightTextAlignment READ GetRightTextAlignment WRITE SetRightTextAlignment)
     Q_PROPERTY(int SignificantDigits READ GetSignificantDigits WRITE SetSignificantDigits)
     Q_PROPERTY(QString Text READ GetText WRITE SetText NOTIFY textChanged)
     Q_PROPERTY(int TextBoxWidth READ GetTextBoxWidth WRITE SetTextBoxWidth)
@@ -386,11 +395,11 @@ private:
 class VOK_EXPORT TNumIO : public TCustomEdit
 {
     Q_OBJECT
-    Q_PROPERTY(vok::TInFormat InputFormat READ GetInputFormat WRITE SetInputFormat)
+    Q_PROPERTY(vok::NumIOEnums::TInFormat InputFormat READ GetInputFormat WRITE SetInputFormat)
     Q_PROPERTY(int FixPointDecPlaces READ GetFixPointDecPlaces WRITE SetFixPointDecPlaces)
     Q_PROPERTY(double RangeLow READ GetRangeLow WRITE SetRangeLow)
     Q_PROPERTY(double RangeHigh READ GetRangeHigh WRITE SetRangeHigh)
-    Q_PROPERTY(vok::TDecPSep DecPlaceSep READ GetDecPlaceSep WRITE SetDecPlaceSep)
+    Q_PROPERTY(vok::BaseEnums::TDecPSep DecPlaceSep READ GetDecPlaceSep WRITE SetDecPlaceSep)
     Q_PROPERTY(bool Beep READ GetBeep WRITE SetBeep)
     Q_PROPERTY(double Value READ GetValue WRITE SetValue NOTIFY valueChanged STORED false)
 

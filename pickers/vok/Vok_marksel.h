@@ -25,7 +25,7 @@ class VOK_EXPORT TMarkSel : public TGraphicControl
     Q_PROPERTY(quint32 ColorHiLiteSymbol READ GetColorHiLiteSymbol WRITE SetColorHiLiteSymbol RESET ResetColorHiLiteSymbol)
     Q_PROPERTY(quint32 ColorSelBG READ GetColorSelBG WRITE SetColorSelBG RESET ResetColorSelBG)
     Q_PROPERTY(quint32 ColorSelFG READ GetColorSelFG WRITE SetColorSelFG RESET ResetColorSelFG)
-    Q_PROPERTY(vok::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
+    Q_PROPERTY(vok::BaseEnums::TFrameStyle FrameStyle READ GetFrameStyle WRITE SetFrameStyle RESET ResetFrameStyle)
     Q_PROPERTY(int Selected READ GetSelected WRITE SetSelected NOTIFY selectedChanged RESET ResetSelected)
     Q_PROPERTY(bool ShowZeroAsCross READ GetShowZeroAsCross WRITE SetShowZeroAsCross RESET ResetShowZeroAsCross)
 

@@ -45,8 +45,8 @@ class VOK_EXPORT TCustomLabel : public TGraphicControl
     Q_PROPERTY(bool Transparent READ GetTransparent WRITE SetTransparent)
     Q_PROPERTY(bool WordWrap READ GetWordWrap WRITE SetWordWrap)
     Q_PROPERTY(bool AutoSize READ GetAutoSize WRITE SetAutoSize)
-    Q_PROPERTY(vok::TAlignment Alignment READ GetAlignment WRITE SetAlignment)
-    Q_PROPERTY(vok::TTextLayout Layout READ GetLayout WRITE SetLayout)
+    Q_PROPERTY(vok::InputEnums::TAlignment Alignment READ GetAlignment WRITE SetAlignment)
+    Q_PROPERTY(vok::StdCtrlsEnums::TTextLayout Layout READ GetLayout WRITE SetLayout)
 public:
     // 65 by 17 pixels, AutoSize on, opaque.
     // Static text for assistive technology, named by the caption.
@@ -103,9 +103,9 @@ class VOK_EXPORT TCustomPanel : public TCustomControl
 {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ GetCaption WRITE SetCaption)
-    Q_PROPERTY(vok::TAlignment Alignment READ GetAlignment WRITE SetAlignment)
-    Q_PROPERTY(vok::TBevelCut BevelOuter READ GetBevelOuter WRITE SetBevelOuter)
-    Q_PROPERTY(vok::TBevelCut BevelInner READ GetBevelInner WRITE SetBevelInner)
+    Q_PROPERTY(vok::InputEnums::TAlignment Alignment READ GetAlignment WRITE SetAlignment)
+    Q_PROPERTY(vok::StdCtrlsEnums::TBevelCut BevelOuter READ GetBevelOuter WRITE SetBevelOuter)
+    Q_PROPERTY(vok::StdCtrlsEnums::TBevelCut BevelInner READ GetBevelInner WRITE SetBevelInner)
     Q_PROPERTY(int BevelWidth READ GetBevelWidth WRITE SetBevelWidth)
 public:
     // 185 by 41 pixels, clBtnFace, raised outer bevel, centered caption.
