@@ -82,7 +82,7 @@ class VOK_EXPORT TReportListView : public TCustomDrawGrid
     Q_PROPERTY(quint32 ColorColumnHdText READ GetColorColumnHdText WRITE SetColorColumnHdText)
     Q_PROPERTY(quint32 ColorEmptyMsg READ GetColorEmptyMsg WRITE SetColorEmptyMsg)
     Q_PROPERTY(QString CommonHeader READ GetCommonHeader WRITE SetCommonHeader)
-    Q_PROPERTY(vok::TAlignment CommonHeaderAlignment READ GetCommonHeaderAlignment WRITE SetCommonHeaderAlignment)
+    Q_PROPERTY(vok::InputEnums::TAlignment CommonHeaderAlignment READ GetCommonHeaderAlignment WRITE SetCommonHeaderAlignment)
     Q_PROPERTY(bool CommonHeaderVisible READ GetCommonHeaderVisible WRITE SetCommonHeaderVisible)
     Q_PROPERTY(int CommonHeaderHeight READ GetCommonHeaderHeight WRITE SetCommonHeaderHeight)
     Q_PROPERTY(bool ColumnHeadersVisible READ GetColumnHeadersVisible WRITE SetColumnHeadersVisible)
