@@ -10,6 +10,7 @@
 #include "qt_bench_main.h"
 
 #include <vok/Vok_FolderTree.h>
+#include <vok/Vok_strings.h>
 #include <vok/Vok_Thumbnails.h>
 
 #include <benchmark/benchmark.h>

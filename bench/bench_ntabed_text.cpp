@@ -60,18 +60,25 @@ BENCHMARK(BM_CopyText)
     ->Args({1000, 20, 1})
     ->Args({1000, 20, 0})
     ->Args({1000, 1000, 1})
+    ->Args({1000, 1000, 0})
     ->Unit(benchmark::kMillisecond);
 
 void BM_ExtractText(benchmark::State& State)
 {
     const int NrRows = int(State.range(0));
     const int NrCols = int(State.range(1));
-    const QString Text = ClipboardCopyText(*MakeTable(NrCols, NrRows), {{1, 1, NrCols, NrRows}, {}, true});
+    const bool FullPrec = State.range(2) != 0;
+    const QString Text = ClipboardCopyText(*MakeTable(NrCols, NrRows), {{1, 1, NrCols, NrRows}, {}, FullPrec});
     TDataTable T(NrCols, NrRows);
     for (auto _ : State)
         benchmark::DoNotOptimize(ExtractFromClipText(Text, T, 1, 1));
+    State.counters["chars"] = double(Text.size());
 }
-BENCHMARK(BM_ExtractText)->Args({1000, 20})->Args({1000, 1000})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExtractText)
+    ->Args({1000, 20, 1})
+    ->Args({1000, 1000, 1})
+    ->Args({1000, 1000, 0})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_ClipMatrixSize(benchmark::State& State)
 {

@@ -13,6 +13,7 @@ const std::vector<ComponentEntry>& Components()
         Component<TNumIO2>("Vok_NumIO.h", "Numeric entry", "Numeric field", "A self-drawn numeric field with captions, spin buttons, a gauge and eight input formats; values outside the range are shown in warning colors."),
         Component<TNumIO>("Vok_NumIO.h", "Numeric entry", "Numeric edit", "A numeric field on a line edit that accepts only numbers of its input format and range."),
         Component<TReportListView>("Vok_replistview.h", "Report list", "Report list", "A list of typed, sortable text columns on a grid, with check and radio columns, three selection modes, filtering and in-place editing."),
+        Component<TNTabEd>("Vok_ntabed.h", "Table editor", "Table editor", "A grid editor over a numeric data table with named rows and columns, a precision per column, nominal columns, cell marks, popup menus and clipboard exchange."),
         Component<TMeter>("Vok_Meter.h", "Meter", "Analog meter", "An analog panel meter: six scale layouts, linear or logarithmic scales, range bands, limit lamps and two needles."),
         Component<TProgBar>("Vok_ProgBar.h", "Instruments", "Progress bar", "A progress bar in four directions, in one color or a color gradient, with grid lines, a value text and an optional auto-increment timer."),
         Component<TOnOffBut>("Vok_onoffbut.h", "Instruments", "On/off switch", "A two-state picture switch in 24 styles; switches of one group act as radio buttons."),

@@ -1,4 +1,6 @@
 #include <vok/Vok_NumLab.h>
+#include <vok/Vok_frames.h>
+#include <vok/Vok_textdraw.h>
 
 #include <QFontMetrics>
 #include <QSizePolicy>

@@ -1,4 +1,6 @@
 #include <vok/Vok_RasterLab.h>
+#include <vok/Vok_frames.h>
+#include <vok/Vok_syscolors.h>
 
 #include "DotFont.h"
 

@@ -1,4 +1,5 @@
 #include <vok/Vok_RotLab.h>
+#include <vok/Vok_frames.h>
 
 #include <vok/Vok_rounding.h>
 

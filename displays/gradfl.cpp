@@ -1,4 +1,5 @@
 #include <vok/Vok_gradfl.h>
+#include <vok/Vok_frames.h>
 
 #include <vok/Vok_rounding.h>
 #include <vok/Vok_syscolors.h>

@@ -1,4 +1,7 @@
 #include <vok/Vok_sevenseg.h>
+#include <vok/Vok_colors.h>
+#include <vok/Vok_frames.h>
+#include <vok/Vok_syscolors.h>
 
 #include <algorithm>
 #include <initializer_list>

@@ -1,4 +1,5 @@
 #include <vok/Vok_FolderTree.h>
+#include <vok/Vok_strings.h>
 
 #include "FolderNames.h"
 

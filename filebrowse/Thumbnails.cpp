@@ -1,4 +1,5 @@
 #include <vok/Vok_Thumbnails.h>
+#include <vok/Vok_frames.h>
 
 #include "ThumbLayout.h"
 

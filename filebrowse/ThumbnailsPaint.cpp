@@ -2,6 +2,8 @@
 // bitmap and copied to the canvas in one step. Only the slides that show are
 // requested from the host, one at a time through one shared picture buffer.
 #include <vok/Vok_Thumbnails.h>
+#include <vok/Vok_frames.h>
+#include <vok/Vok_syscolors.h>
 
 #include "ThumbLayout.h"
 

@@ -1,4 +1,7 @@
 #include <vok/Vok_onoffbut.h>
+#include <vok/Vok_frames.h>
+#include <vok/Vok_syscolors.h>
+#include <vok/Vok_textdraw.h>
 
 #include "OnOffButLayout.h"
 

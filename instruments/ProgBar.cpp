@@ -1,4 +1,5 @@
 #include <vok/Vok_ProgBar.h>
+#include <vok/Vok_frames.h>
 
 #include "ProgBarLayout.h"
 
@@ -201,14 +202,21 @@ bool TProgBar::AccessibleValue(double& Value, double& Minimum, double& Maximum) 
 
 // ---------------------------------------------------------------- colors
 
-// System colors enter the table by their present RGB value: the table is
-// arithmetic on channels.
+// System colors enter the table by their RGB value in the control's palette:
+// the table is arithmetic on channels.
 void TProgBar::InterpolateColorTable()
 {
-    const TColor A = ColorToRGB(FColorMin);
-    const TColor B = ColorToRGB(FColorMax);
+    const TColor A = ResolveColor(FColorMin);
+    const TColor B = ResolveColor(FColorMax);
     for (int I = 0; I < BarColorCount; ++I)
         FBarColors[size_t(I)] = InterpolateBarColor(A, B, I);
+}
+
+void TProgBar::PaletteChanged()
+{
+    if ((FColorMin | FColorMax) & clSystemColor)
+        InterpolateColorTable();
+    TGraphicControl::PaletteChanged();
 }
 
 void TProgBar::SetColorMin(TColor Value)

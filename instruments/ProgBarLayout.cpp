@@ -1,6 +1,7 @@
 #include "ProgBarLayout.h"
 
 #include <vok/Vok_NumIO.h>
+#include <vok/Vok_rounding.h>
 
 #include <algorithm>
 #include <cmath>

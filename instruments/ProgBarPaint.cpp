@@ -2,6 +2,7 @@
 // rendered into an off-screen bitmap, which is then copied to the control's
 // canvas in one operation.
 #include <vok/Vok_ProgBar.h>
+#include <vok/Vok_frames.h>
 
 #include "ProgBarLayout.h"
 

@@ -27,18 +27,20 @@ bool IsDigit(QChar Ch) { return Ch >= QLatin1Char('0') && Ch <= QLatin1Char('9')
 // (so a line feed alone ends a row as CR LF does), and one blank ends it.
 QString ScanText(const QString& Text, bool CommaSeparates)
 {
-    QString S;
-    S.reserve(Text.size() + Text.size() / 8 + 1);
+    const auto LineFeeds = std::count(Text.cbegin(), Text.cend(), QLatin1Char('\n'));
+    QString S(Text.size() + LineFeeds + 1, Qt::Uninitialized);
+    QChar* Out = S.data();
     QChar Previous;
     for (const QChar Ch : Text) {
         if (Ch == QLatin1Char('\n') && Previous != QLatin1Char('\r'))
-            S += QLatin1Char(' ');
+            *Out++ = QLatin1Char(' ');
         const bool Separator =
             Ch == QLatin1Char('\t') || Ch == QLatin1Char('\r') || (CommaSeparates && Ch == QLatin1Char(','));
-        S += Separator ? QChar(QLatin1Char(' ')) : Ch;
+        *Out++ = Separator ? QChar(QLatin1Char(' ')) : Ch;
         Previous = Ch;
     }
-    S += QLatin1Char(' ');
+    *Out++ = QLatin1Char(' ');
+    S.truncate(Out - S.constData());
     return S;
 }
 

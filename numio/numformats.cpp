@@ -57,6 +57,15 @@ CharClass ClassifyExpChar(QChar Upper, TDecPSep Mode)
     return ccOther;
 }
 
+// Ch in upper case, with a quick answer for ASCII.
+QChar UpperChar(QChar Ch)
+{
+    const char16_t U = Ch.unicode();
+    if (U >= 0x80)
+        return Ch.toUpper();
+    return QChar(U >= 'a' && U <= 'z' ? char16_t(U - 0x20) : U);
+}
+
 struct ExpScanResult
 {
     bool Accepted = false;
@@ -77,7 +86,7 @@ ExpScanResult ScanExpNumber(const QString& Text, bool ExpAllowed, TDecPSep Mode,
     int State = 1;
     int ExponentMagnitude = 0; // saturates just above the limit
     for (;;) {
-        const QChar Ch = Pos <= Len ? Text[Pos - 1].toUpper() : QChar(QLatin1Char('Z'));
+        const QChar Ch = Pos <= Len ? UpperChar(Text[Pos - 1]) : QChar(QLatin1Char('Z'));
         ++Pos;
         int Next = ExpScanTable[State - 1][ClassifyExpChar(Ch, Mode)];
         if (Next == sExp)
@@ -240,11 +249,15 @@ bool IncrementDigits(std::string& Digits)
     return false;
 }
 
-// Mantissa digits and decimal exponent of Value in "%.*E" form.
+// Mantissa digits and decimal exponent of Value in "%.*E" form (correctly
+// rounded from the exact binary value, as printf does, only faster).
 int FormatMantissa(char* Buf, int Size, int Decimals, double Value)
 {
-    std::snprintf(Buf, size_t(Size), "%.*E", Decimals, Value);
-    return std::atoi(std::strchr(Buf, 'E') + 1);
+    char* End = std::to_chars(Buf, Buf + Size - 1, Value, std::chars_format::scientific, Decimals).ptr;
+    *End = '\0';
+    char* E = std::strchr(Buf, 'e');
+    *E = 'E';
+    return std::atoi(E + 1);
 }
 
 // Exponent form: sign position, mantissa with Decimals decimals, "E",
@@ -313,8 +326,8 @@ QString FormatFixedForm(int FieldWidth, int Decimals, double Value)
             Kept.insert(0, 1, '-');
         return QString::fromLatin1(Kept.data(), qsizetype(Kept.size())).rightJustified(FieldWidth);
     }
-    const int N = std::snprintf(Buf, sizeof Buf, "%*.*f", FieldWidth, Decimals, Value);
-    return QString::fromLatin1(Buf, N);
+    const char* End = std::to_chars(Buf, Buf + sizeof Buf, Value, std::chars_format::fixed, Decimals).ptr;
+    return QString::fromLatin1(Buf, End - Buf).rightJustified(FieldWidth);
 }
 
 // Leading blanks become "0"; a "-" right after them moves to the front.

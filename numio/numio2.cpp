@@ -305,6 +305,7 @@ void TNumIO2::SetReadOnly(bool Value)
     } else {
         RestartCaretTimer();
     }
+    NotifyAccessibleStateChanged();
 }
 
 QString TNumIO2::GetRightText() const { return FLook->RightText; }

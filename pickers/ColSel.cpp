@@ -1,4 +1,6 @@
 #include <vok/Vok_Colsel.h>
+#include <vok/Vok_forms.h>
+#include <vok/Vok_syscolors.h>
 
 #include <QFontMetrics>
 #include <QStyle>

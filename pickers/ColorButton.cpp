@@ -1,4 +1,6 @@
 #include <vok/Vok_Colbut.h>
+#include <vok/Vok_forms.h>
+#include <vok/Vok_syscolors.h>
 
 #include <QFontMetrics>
 
@@ -26,6 +28,16 @@ TColorButton::TColorButton(QWidget* AOwner)
     SetParentBackground(false);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+TColorDialog* TColorButton::GetColorDialog() const
+{
+    return FColorDialog;
+}
+
+void TColorButton::SetColorDialog(TColorDialog* Value)
+{
+    FColorDialog = Value;
 }
 
 void TColorButton::MouseEnter()

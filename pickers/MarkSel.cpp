@@ -1,6 +1,7 @@
 #include "MarkerGrid.h"
 
 #include <vok/Vok_marksel.h>
+#include <vok/Vok_bitmap.h>
 
 namespace vok {
 

@@ -1,6 +1,7 @@
 #include "CalendarMath.h"
 
 #include <vok/Vok_MiniCal.h>
+#include <vok/Vok_syscolors.h>
 
 #include <QDate>
 #include <QFontMetrics>

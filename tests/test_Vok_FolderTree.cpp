@@ -1,6 +1,7 @@
 #include "FolderNames.h"
 
 #include <vok/Vok_FolderTree.h>
+#include <vok/Vok_strings.h>
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // Numeric fields: the text editor's value and keyboard rules, the field
 // geometry and arithmetic, and the two controls.
+#include "AccessibleCounting.h"
 #include "PinnedSystem.h"
 
 #include <vok/Vok_NumIO.h>
@@ -1323,23 +1324,9 @@ TEST(TNumIO2, ValueAndTextSignalsByCodeAndTyping)
     EXPECT_EQ(Changes, 1); // OnChange's moment: typing only
 }
 
-namespace {
-// Counts the value notifications for assistive technology.
-class TCountingField : public TNumIO2
-{
-public:
-    void NotifyAccessibleValueChanged() override
-    {
-        ++Notifications;
-        TNumIO2::NotifyAccessibleValueChanged();
-    }
-    int Notifications = 0;
-};
-} // namespace
-
 TEST(TNumIO2, AccessibleSpinBox)
 {
-    auto F = std::make_unique<TCountingField>();
+    auto F = std::make_unique<AccessibleCounting<TNumIO2>>();
     F->HandleNeeded();
     F->SetLeftText(QStringLiteral("Setpoint"));
     F->SetRightText(QStringLiteral("bar"));
@@ -1356,9 +1343,15 @@ TEST(TNumIO2, AccessibleSpinBox)
     ASSERT_NE(A->valueInterface(), nullptr);
     EXPECT_EQ(A->valueInterface()->currentValue().toDouble(), 4.5);
     EXPECT_EQ(A->valueInterface()->maximumValue().toDouble(), 10.0);
-    EXPECT_EQ(F->Notifications, 1);
+    EXPECT_EQ(F->ValueChanges, 1);
+    EXPECT_EQ(F->StateChanges, 1);
     F->SetValue(4.5);
-    EXPECT_EQ(F->Notifications, 1);
+    F->SetReadOnly(true);
+    EXPECT_EQ(F->ValueChanges, 1);
+    EXPECT_EQ(F->StateChanges, 1);
+    F->SetReadOnly(false);
+    EXPECT_EQ(F->StateChanges, 2);
+    EXPECT_FALSE(A->state().readOnly);
 }
 
 TEST(TNumIO, ValueSignalOnlyForTheTextThatStays)

@@ -1,4 +1,5 @@
 #include <vok/Vok_NumLab.h>
+#include <vok/Vok_syscolors.h>
 
 #include "PictureTest.h"
 #include "AccessibleCounting.h"

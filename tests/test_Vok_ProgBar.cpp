@@ -2,6 +2,7 @@
 
 #include <vok/Vok_NumIO.h>
 #include <vok/Vok_ProgBar.h>
+#include <vok/Vok_syscolors.h>
 
 #include "PictureTest.h"
 #include "AccessibleCounting.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QPalette>
 
 #include <QSignalSpy>
 #include <QAccessibleValueInterface>
@@ -59,6 +61,11 @@ TEST(ProgBarColors, InterpolatesEachChannelTruncated)
     P.SetColorMin(clBtnFace);
     EXPECT_EQ(P.GetColorMin(), clBtnFace);
     EXPECT_EQ(P.GetBarColors(0), ColorToRGB(clBtnFace));
+    // ... and follows the palette when it changes.
+    QPalette Other = P.palette();
+    Other.setColor(QPalette::Button, QColor(10, 20, 30));
+    P.setPalette(Other);
+    EXPECT_EQ(P.GetBarColors(0), 0x1E140Au);
 }
 
 TEST(ProgBarColors, GradientIndexInTheThreeMappings)

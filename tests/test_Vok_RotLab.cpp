@@ -1,4 +1,5 @@
 #include <vok/Vok_RotLab.h>
+#include <vok/Vok_syscolors.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "AccessibleCounting.h"
 #include "ThumbLayout.h"
 
+#include <vok/Vok_syscolors.h>
 #include <vok/Vok_Thumbnails.h>
 
 #include <gtest/gtest.h>

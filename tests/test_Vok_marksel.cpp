@@ -2,6 +2,7 @@
 #include "MarkerGrid.h"
 
 #include <vok/Vok_marksel.h>
+#include <vok/Vok_syscolors.h>
 
 #include <gtest/gtest.h>
 

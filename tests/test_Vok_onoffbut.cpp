@@ -1,6 +1,7 @@
 #include "OnOffButLayout.h"
 
 #include <vok/Vok_onoffbut.h>
+#include <vok/Vok_syscolors.h>
 
 #include "PictureTest.h"
 #include "AccessibleCounting.h"

@@ -1,3 +1,4 @@
+#include <vok/Vok_colors.h>
 #include <vok/Vok_sevenseg.h>
 
 #include <gtest/gtest.h>

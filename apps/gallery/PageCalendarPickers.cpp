@@ -6,8 +6,9 @@
 
 #include <vok/Vok_Colbut.h>
 #include <vok/Vok_Colsel.h>
-#include <vok/Vok_MiniCal.h>
+#include <vok/Vok_forms.h>
 #include <vok/Vok_marksel.h>
+#include <vok/Vok_MiniCal.h>
 
 #include <QDate>
 #include <QFormLayout>

@@ -2,7 +2,8 @@
 // fifteen display types, and a right caption. Read-only; paints onto its parent.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
 #include <vok/vok_export.h>
 
 #include <QObject>

@@ -4,7 +4,9 @@
 // sampled from any platform font.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
+#include <vok/Vok_timers.h>
 #include <vok/vok_export.h>
 
 #include <array>

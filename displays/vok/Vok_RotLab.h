@@ -3,7 +3,7 @@
 // transparency come from the platform label.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_stdctrls.h>
 #include <vok/vok_export.h>
 
 namespace vok {

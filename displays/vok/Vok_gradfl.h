@@ -3,7 +3,8 @@
 // frame. A decorative background; OnPaint lets the host draw on top.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
 #include <vok/vok_export.h>
 
 #include <QList>

@@ -3,7 +3,8 @@
 // RepeatClickInterval milliseconds, as spin and scroll buttons do.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_stdctrls.h>
+#include <vok/Vok_timers.h>
 #include <vok/vok_export.h>
 
 namespace vok {

@@ -4,7 +4,8 @@
 // cell size and kept in an image cache; painting only copies cache slots.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
 #include <vok/vok_export.h>
 
 #include <QList>

@@ -14,7 +14,7 @@
 #pragma once
 
 #include <vok/Vok_folders.h>
-#include <vok/Vok_platform.h>
+#include <vok/Vok_treeview.h>
 #include <vok/vok_export.h>
 
 #include <QStringList>

@@ -13,6 +13,7 @@
 #include <vok/Vok_marksel.h>
 #include <vok/Vok_Meter.h>
 #include <vok/Vok_MiniCal.h>
+#include <vok/Vok_ntabed.h>
 #include <vok/Vok_NumIO.h>
 #include <vok/Vok_NumLab.h>
 #include <vok/Vok_onoffbut.h>

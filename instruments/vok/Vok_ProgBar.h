@@ -3,7 +3,9 @@
 // a rotated value text and a timer that can advance the value by itself.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
+#include <vok/Vok_timers.h>
 #include <vok/vok_export.h>
 
 #include <QObject>
@@ -181,6 +183,10 @@ public:
 Q_SIGNALS:
     void valueChanged(double Value);
     void autoInc();
+
+protected:
+    // A palette change moves system colors: the bar colors follow them.
+    void PaletteChanged() override;
 
 private:
     class Painter;

@@ -4,7 +4,8 @@
 // of one group on one parent behave like radio buttons.
 #pragma once
 
-#include <vok/Vok_platform.h>
+#include <vok/Vok_bitmap.h>
+#include <vok/Vok_controls.h>
 #include <vok/vok_export.h>
 
 #include <QObject>

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <vok/Vok_base.h>
-#include <vok/Vok_platform.h>
+#include <vok/Vok_stdctrls.h>
 #include <vok/vok_export.h>
 
 #include <QPointer>
 
 namespace vok {
+
+class TColorDialog;
 
 // The lightness shown while the pointer is over a color of lightness L:
 // dark colors gain 0.2, the others move halfway to white.
@@ -28,8 +30,8 @@ public:
     explicit TColorButton(QWidget* AOwner = nullptr);
 
     // The host's color dialog (not owned; forgotten when it is destroyed).
-    TColorDialog* GetColorDialog() const { return FColorDialog; }
-    void SetColorDialog(TColorDialog* Value) { FColorDialog = Value; }
+    TColorDialog* GetColorDialog() const;
+    void SetColorDialog(TColorDialog* Value);
     // Whether the pointer is over the button (the color shown is lightened).
     bool GetHovered() const { return FHovered; }
 

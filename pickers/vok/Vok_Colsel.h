@@ -4,7 +4,7 @@
 #pragma once
 
 #include <vok/Vok_base.h>
-#include <vok/Vok_platform.h>
+#include <vok/Vok_stdctrls.h>
 #include <vok/vok_export.h>
 
 #include <array>

@@ -6,7 +6,7 @@
 
 #include <vok/Vok_base.h>
 #include <vok/Vok_math.h>
-#include <vok/Vok_platform.h>
+#include <vok/Vok_grids.h>
 #include <vok/vok_export.h>
 
 #include <QStringList>

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <vok/Vok_base.h>
-#include <vok/Vok_platform.h>
+#include <vok/Vok_controls.h>
+#include <vok/Vok_frames.h>
 #include <vok/vok_export.h>
 
 #include <algorithm>

@@ -22,6 +22,7 @@ const std::pair<const char*, const char*> FormComponents[] = {
     {"gradFill", "vok::TGradFill"}, {"repSpeedButton", "vok::TRepSpeedButton"}, {"miniCal", "vok::TMiniCal"},
     {"colSel", "vok::TColSel"}, {"colorButton", "vok::TColorButton"}, {"markSel", "vok::TMarkSel"},
     {"reportListView", "vok::TReportListView"}, {"folderTree", "vok::TFolderTree"}, {"thumbnails", "vok::TThumbnails"},
+    {"nTabEd", "vok::TNTabEd"},
 };
 
 const FormProperty FormProperties[] = {
@@ -56,6 +57,9 @@ const FormProperty FormProperties[] = {
     {"gradFill", "ColorFirst", 0x00FF0000u},
     {"gradFill", "ColorLast", 0x000000FFu},
     {"miniCal", "Language", QStringLiteral("lgGerman")},
+    {"nTabEd", "NrOfColumns", 5},
+    {"nTabEd", "AutoAdvanceDir", QStringLiteral("orHorizontal")},
+    {"nTabEd", "AttribColVisible", true},
 };
 
 // The property's value; an enumeration as its value name.

@@ -3,6 +3,8 @@
 // creating widgets whose properties Designer's property editor can show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ComponentCatalog.h"
 
 #include <vok/Vok_components.h>
@@ -76,7 +78,7 @@ TEST(DesignerPlugin, OffersEveryComponentInOneGroup)
         Names << W->name();
         EXPECT_EQ(W->group(), QStringLiteral("Vok Components")) << W->name().toStdString();
     }
-    const QStringList Expected = {"vok::TNumIO2", "vok::TNumIO", "vok::TReportListView", "vok::TMeter",
+    const QStringList Expected = {"vok::TNumIO2", "vok::TNumIO", "vok::TReportListView", "vok::TNTabEd", "vok::TMeter",
         "vok::TProgBar", "vok::TOnOffBut", "vok::TNumLab", "vok::TSevenSeg", "vok::TRasterLab", "vok::TRotLab",
         "vok::TGradFill", "vok::TRepSpeedButton", "vok::TMiniCal", "vok::TColSel", "vok::TColorButton",
         "vok::TMarkSel", "vok::TFolderTree", "vok::TThumbnails"};
@@ -143,8 +145,11 @@ TEST(DesignerPlugin, ComponentsInDesignersFormEditorAreDesigning)
 {
     const QList<QDesignerCustomWidgetInterface*> Widgets = PluginWidgets();
     ASSERT_FALSE(Widgets.isEmpty());
-    QDesignerCustomWidgetInterface* Meter = Widgets.at(3);
-    ASSERT_EQ(Meter->name(), QStringLiteral("vok::TMeter"));
+    const auto Found = std::find_if(Widgets.begin(), Widgets.end(), [](QDesignerCustomWidgetInterface* W) {
+        return W->name() == QStringLiteral("vok::TMeter");
+    });
+    ASSERT_NE(Found, Widgets.end());
+    QDesignerCustomWidgetInterface* Meter = *Found;
     QWidget Parent;
 
     // Before Designer initializes the plugin (QUiLoader never does), the
