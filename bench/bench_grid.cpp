@@ -2,6 +2,8 @@
 // scrolling it by a page, over 1,000 and over 1,000,000 rows of ten columns
 // of text. Both render offscreen into an image of the same size; the table
 // view sits on a minimal model.
+// The components draw at the screen's device pixel ratio: run with
+// QT_SCALE_FACTOR=2 for a screen scaled by two.
 #include "qt_bench_main.h"
 
 #include <vok/Vok_canvas.h>

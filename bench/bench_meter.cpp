@@ -1,6 +1,8 @@
 // One full repaint of a TMeter at its default size (297 x 209), with and
 // without range bands and labels, next to a QDial of the same size rendered
 // offscreen in the same run.
+// The components draw at the screen's device pixel ratio: run with
+// QT_SCALE_FACTOR=2 for a screen scaled by two.
 #include "qt_bench_main.h"
 
 #include <vok/Vok_Meter.h>

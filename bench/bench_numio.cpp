@@ -1,6 +1,8 @@
 // Number formats against the C library on the same values: ReadFloatNum
 // against strtod, FormatFloatNum against snprintf, 1,000,000 values a pass;
 // and one full repaint of a self-drawn numeric field.
+// The field draws at the screen's device pixel ratio: run with
+// QT_SCALE_FACTOR=2 for a screen scaled by two.
 #include "qt_bench_main.h"
 
 #include <vok/Vok_NumIO.h>

@@ -86,7 +86,11 @@ TRDCharMatrix TRasterLab::CreateBitFont(const TFont* Font)
     if (!Font || Font->GetName().toLower() == QLatin1String("default"))
         return BuiltInCharMatrix();
     TRDCharMatrix M;
-    TBitmap Work(65, 65);
+    // The glyphs are read back one pixel per dot: the work picture stays at
+    // ratio 1 whatever the screen's, so its scan lines are logical pixels.
+    TBitmap Work;
+    Work.SetDevicePixelRatio(1);
+    Work.SetSize(65, 65);
     TCanvas* C = Work.GetCanvas();
     C->SetFont(const_cast<TFont*>(Font));
     // Crisp dots: every pixel the glyph touches is lit.

@@ -330,6 +330,8 @@ bool TMeter::LoadAnchorImage(const QString& FileName)
     } catch (const EVOKError&) {
         return false;
     }
+    // A loaded picture holds its file's pixels (ratio 1): its scan lines are
+    // its logical pixels.
     for (int Y = 0; Y < AuxACMaskBmp->GetHeight(); ++Y) {
         quint32* Row = AuxACMaskBmp->ScanLine(Y);
         for (int X = 0; X < AuxACMaskBmp->GetWidth(); ++X)

@@ -104,11 +104,10 @@ void TOnOffBut::ExtractGlyphs(const TBitmap* Bitmap)
 {
     FGlyphWidth = Bitmap->GetWidth() / 2;
     FGlyphHeight = Bitmap->GetHeight() / 2;
-    const QImage& Strip = Bitmap->GetImage();
     for (int On = 0; On < 2; ++On)
         for (int Enabled = 0; Enabled < 2; ++Enabled)
-            FStateImg[On][Enabled]->SetImage(
-                Strip.copy(On ? 0 : FGlyphWidth, Enabled ? 0 : FGlyphHeight, FGlyphWidth, FGlyphHeight));
+            FStateImg[On][Enabled]->SetImage(Bitmap->CopyImage(
+                Bounds(On ? 0 : FGlyphWidth, Enabled ? 0 : FGlyphHeight, FGlyphWidth, FGlyphHeight)));
 }
 
 bool TOnOffBut::SetUserGlyph(const TBitmap* Bitmap)
@@ -117,10 +116,9 @@ bool TOnOffBut::SetUserGlyph(const TBitmap* Bitmap)
         return false;
     const int W = Bitmap->GetWidth() / 2;
     const int H = Bitmap->GetHeight() / 2;
-    const QImage& Strip = Bitmap->GetImage();
     for (int On = 0; On < 2; ++On)
         for (int Enabled = 0; Enabled < 2; ++Enabled)
-            FUserImg[On][Enabled]->SetImage(Strip.copy(On ? 0 : W, Enabled ? 0 : H, W, H));
+            FUserImg[On][Enabled]->SetImage(Bitmap->CopyImage(Bounds(On ? 0 : W, Enabled ? 0 : H, W, H)));
     if (FButtonStyle == oobsUser) {
         LoadGlyphs();
         if (FAutoCenter)
@@ -553,20 +551,27 @@ private:
     }
 
     // The state picture, its key-colored pixels replaced by the background
-    // (or left see-through).
+    // (or left see-through). Works on the device pixels of the button's
+    // picture: each takes the glyph pixel under it (the nearest one, so the
+    // key color stays exact whatever the two resolutions).
     void PaintPicture()
     {
-        const QImage& Glyph = B.FStateImg[B.FOnOff][Enabled]->GetImage();
-        const TPoint O = L.PictureOrigin();
+        const TBitmap& State = *B.FStateImg[B.FOnOff][Enabled];
+        const QImage& Glyph = State.GetImage();
+        const TRect D = C->DeviceRect(Bounds(L.PictureOrigin().X, L.PictureOrigin().Y, State.GetWidth(), State.GetHeight()));
+        if (Glyph.isNull() || D.IsEmpty())
+            return;
         const quint32 Key = ColorToPixel(OnOffButKeyColor) & 0x00FFFFFFu;
         const quint32 Back = B.FTransparent ? 0u : ColorToPixel(B.FColorBackgnd);
-        const int X0 = std::max(0, -O.X);
-        const int X1 = std::min(Glyph.width(), W - O.X);
-        for (int Y = std::max(0, -O.Y); Y < std::min(Glyph.height(), H - O.Y); ++Y) {
-            const auto* Src = reinterpret_cast<const quint32*>(Glyph.constScanLine(Y));
-            quint32* Dst = Bmp.ScanLine(O.Y + Y);
-            for (int X = X0; X < X1; ++X)
-                Dst[O.X + X] = (Src[X] & 0x00FFFFFFu) == Key ? Back : (Src[X] | 0xFF000000u);
+        const int X0 = std::max(0, -D.Left);
+        const int X1 = std::min(D.Width(), Bmp.GetImage().width() - D.Left);
+        for (int Y = std::max(0, -D.Top); Y < std::min(D.Height(), Bmp.GetImage().height() - D.Top); ++Y) {
+            const auto* Src = reinterpret_cast<const quint32*>(Glyph.constScanLine(int(qint64(Y) * Glyph.height() / D.Height())));
+            quint32* Dst = Bmp.ScanLine(D.Top + Y);
+            for (int X = X0; X < X1; ++X) {
+                const quint32 S = Src[qint64(X) * Glyph.width() / D.Width()];
+                Dst[D.Left + X] = (S & 0x00FFFFFFu) == Key ? Back : (S | 0xFF000000u);
+            }
         }
     }
 

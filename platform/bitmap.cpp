@@ -1,12 +1,17 @@
 #include <vok/Vok_bitmap.h>
 
+#include "raster.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
 #include <QSaveFile>
+#include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vok {
 
@@ -18,10 +23,23 @@ QImage Opaque(const QImage& Image)
 {
     if (!Image.hasAlphaChannel())
         return Image.convertToFormat(CanvasFormat);
+    // Pixel over pixel: both at ratio 1 while painting.
+    QImage Source = Image;
+    Source.setDevicePixelRatio(1.0);
     QImage Result(Image.size(), CanvasFormat);
     Result.fill(Qt::black);
-    QPainter P(&Result);
-    P.drawImage(0, 0, Image);
+    QPainter(&Result).drawImage(0, 0, Source);
+    Result.setDevicePixelRatio(Image.devicePixelRatio());
+    return Result;
+}
+
+// Image's content at Ratio: Width x Height logical pixels, scaled smoothly.
+QImage Rescaled(const QImage& Image, int Width, int Height, qreal Ratio)
+{
+    const raster::DeviceScale Scale(Ratio);
+    QImage Result = Image.scaled(Scale.Edge(Width), Scale.Edge(Height), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(CanvasFormat);
+    Result.setDevicePixelRatio(Ratio);
     return Result;
 }
 } // namespace
@@ -45,23 +63,77 @@ void TBitmap::SetSize(int Width, int Height)
 {
     Width = std::max(0, Width);
     Height = std::max(0, Height);
-    if (Width == FWidth && Height == FHeight)
+    const qreal Ratio = TargetRatio();
+    if (Width == FWidth && Height == FHeight && Ratio == FRatio)
         return;
     if (Width == 0 || Height == 0) {
         TakeImage(QImage());
         FWidth = Width;
         FHeight = Height;
+        FRatio = Ratio;
         return;
     }
-    QImage Resized(Width, Height, CanvasFormat);
+    Remake(Width, Height, Ratio);
+}
+
+void TBitmap::Remake(int Width, int Height, qreal Ratio)
+{
+    const raster::DeviceScale Scale(Ratio);
+    QImage Resized(Scale.Edge(Width), Scale.Edge(Height), CanvasFormat);
     if (Resized.isNull())
         throw EVOKError(QStringLiteral("Not enough memory for a bitmap of %1 x %2 pixels").arg(Width).arg(Height));
     Resized.fill(0xFFFFFFFFu);
-    const int CopyWidth = std::min(Width, FImage.width());
-    for (int Y = 0; Y < std::min(Height, FImage.height()); ++Y)
-        std::copy_n(reinterpret_cast<const quint32*>(FImage.constScanLine(Y)), CopyWidth,
+    Resized.setDevicePixelRatio(Ratio);
+    const QImage Old = FImage.isNull() || Ratio == FRatio ? FImage : Rescaled(FImage, FWidth, FHeight, Ratio);
+    const int CopyWidth = std::min(Resized.width(), Old.width());
+    for (int Y = 0; Y < std::min(Resized.height(), Old.height()); ++Y)
+        std::copy_n(reinterpret_cast<const quint32*>(Old.constScanLine(Y)), CopyWidth,
             reinterpret_cast<quint32*>(Resized.scanLine(Y)));
     TakeImage(std::move(Resized));
+    FWidth = Width;
+    FHeight = Height;
+}
+
+qreal TBitmap::TargetRatio() const
+{
+    if (FRatioFixed)
+        return FRatio;
+    if (const QWidget* Source = FCanvas->GetPaletteSource())
+        return Source->devicePixelRatioF();
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+void TBitmap::SetDevicePixelRatio(qreal Value)
+{
+    if (!(Value > 0) || !std::isfinite(Value))
+        return;
+    FRatioFixed = true;
+    if (Value == FRatio)
+        return;
+    if (FImage.isNull())
+        FRatio = Value;
+    else
+        Remake(FWidth, FHeight, Value);
+}
+
+const QImage& TBitmap::ImageAt(qreal Ratio) const
+{
+    if (Ratio == FRatio || FImage.isNull())
+        return FImage;
+    if (!FScaled.isNull() && FScaled.devicePixelRatio() == Ratio)
+        return FScaled;
+    if (FScaled.isNull())
+        connect(FCanvas, &TCanvas::changed, this, [this] { DropScaled(); });
+    FScaled = Rescaled(FImage, FWidth, FHeight, Ratio);
+    return FScaled;
+}
+
+void TBitmap::DropScaled() const
+{
+    if (FScaled.isNull())
+        return;
+    FScaled = QImage();
+    disconnect(FCanvas, &TCanvas::changed, this, nullptr);
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat Value)
@@ -77,6 +149,7 @@ quint32* TBitmap::ScanLine(int Y)
 {
     if (Y < 0 || Y >= FImage.height())
         throw EVOKError(QStringLiteral("Scan line index out of range (%1)").arg(Y));
+    DropScaled(); // the caller may change the pixels
     return reinterpret_cast<quint32*>(FImage.scanLine(Y));
 }
 
@@ -103,7 +176,10 @@ void TBitmap::LoadFromStream(QIODevice& Stream)
     if (Image.isNull())
         throw EVOKError(QStringLiteral("Invalid picture: %1").arg(Reader.errorString()));
     FPixelFormat = Image.hasAlphaChannel() ? pf32bit : pf24bit;
-    TakeImage(Image.convertToFormat(CanvasFormat));
+    FRatioFixed = true;
+    QImage Picture = Image.convertToFormat(CanvasFormat);
+    Picture.setDevicePixelRatio(1.0);
+    TakeImage(std::move(Picture));
 }
 
 void TBitmap::SaveToFile(const QString& FileName) const
@@ -149,27 +225,40 @@ void TBitmap::Assign(QObject* Source)
     if (Other == this)
         return;
     FPixelFormat = Other->FPixelFormat;
+    FRatioFixed = Other->FRatioFixed;
     TakeImage(Other->FImage);
     FWidth = Other->FWidth;
     FHeight = Other->FHeight;
+    FRatio = Other->FRatio;
 }
 
 void TBitmap::ClearTransparent()
 {
     FPixelFormat = pf32bit;
     FImage.fill(Qt::transparent);
+    DropScaled();
+}
+
+QImage TBitmap::CopyImage(TRect R) const
+{
+    return FImage.copy(ToQRect(FCanvas->DeviceRect(R)));
 }
 
 void TBitmap::SetImage(const QImage& Image)
 {
+    FRatioFixed = true;
     TakeImage(FPixelFormat == pf24bit ? Opaque(Image) : Image.convertToFormat(CanvasFormat));
 }
 
 void TBitmap::TakeImage(QImage Image)
 {
     FImage = std::move(Image);
-    FWidth = FImage.width();
-    FHeight = FImage.height();
+    DropScaled();
+    if (!FImage.isNull())
+        FRatio = FImage.devicePixelRatio();
+    const raster::DeviceScale Scale(FRatio);
+    FWidth = Scale.Logical(FImage.width());
+    FHeight = Scale.Logical(FImage.height());
     FCanvas->SetImage(&FImage);
 }
 

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <optional>
 #include <tuple>
 
 namespace vok {
@@ -204,14 +205,19 @@ TRect Inflated(const TRect& R, int D)
     return {R.Left - D, R.Top - D, R.Right + D, R.Bottom + D};
 }
 
-// Direct pixel access to the canvas image within the clip rectangle.
+// Direct pixel access to the canvas image within the clip rectangle, in the
+// image's logical pixels: each one paints the device pixels Scale maps it to
+// (all of them at once, so lines and boxes stay crisp at any ratio). With
+// the identity scale logical pixels are device pixels.
 class PixelTarget
 {
 public:
-    PixelTarget(QImage& Image, TRect Clip)
+    PixelTarget(QImage& Image, TRect Clip, raster::DeviceScale Scale = raster::DeviceScale(1.0))
         : FBits(Image.bits())
         , FStride(Image.bytesPerLine())
         , FClip(Clip)
+        , FScale(Scale)
+        , FDeviceClip(Scale.Rect(Clip))
     {
     }
 
@@ -222,6 +228,10 @@ public:
     {
         if (!FClip.Contains({X, Y}))
             return;
+        if (!FScale.Identity()) {
+            Box({X, Y, X + 1, Y + 1}, Color, Mode);
+            return;
+        }
         quint32& P = Row(Y)[X];
         P = CombinePen(Mode, P, Color);
     }
@@ -229,10 +239,34 @@ public:
     // Pixels [X1, X2) of row Y.
     void Span(int Y, int X1, int X2, quint32 Color, TPenMode Mode) const
     {
+        if (FScale.Identity()) {
+            DeviceSpan(Y, X1, X2, Color, Mode);
+            return;
+        }
         if (Y < FClip.Top || Y >= FClip.Bottom)
             return;
-        X1 = std::max(X1, FClip.Left);
-        X2 = std::min(X2, FClip.Right);
+        const int Bottom = FScale.Edge(Y + 1);
+        for (int DY = FScale.Edge(Y); DY < Bottom; ++DY)
+            DeviceSpan(DY, FScale.Edge(std::max(X1, FClip.Left)), FScale.Edge(std::min(X2, FClip.Right)), Color, Mode);
+    }
+
+    void Box(const TRect& R, quint32 Color, TPenMode Mode) const
+    {
+        const TRect D = FScale.Identity() ? R : FScale.Rect(Intersect(R, FClip));
+        const int Top = std::max(D.Top, FDeviceClip.Top);
+        const int Bottom = std::min(D.Bottom, FDeviceClip.Bottom);
+        for (int Y = Top; Y < Bottom; ++Y)
+            DeviceSpan(Y, D.Left, D.Right, Color, Mode);
+    }
+
+private:
+    // Device pixels [X1, X2) of device row Y.
+    void DeviceSpan(int Y, int X1, int X2, quint32 Color, TPenMode Mode) const
+    {
+        if (Y < FDeviceClip.Top || Y >= FDeviceClip.Bottom)
+            return;
+        X1 = std::max(X1, FDeviceClip.Left);
+        X2 = std::min(X2, FDeviceClip.Right);
         if (X2 <= X1)
             return;
         quint32* P = Row(Y) + X1;
@@ -244,18 +278,11 @@ public:
             P[I] = CombinePen(Mode, P[I], Color);
     }
 
-    void Box(const TRect& R, quint32 Color, TPenMode Mode) const
-    {
-        const int Top = std::max(R.Top, FClip.Top);
-        const int Bottom = std::min(R.Bottom, FClip.Bottom);
-        for (int Y = Top; Y < Bottom; ++Y)
-            Span(Y, R.Left, R.Right, Color, Mode);
-    }
-
-private:
     uchar* FBits;
     qsizetype FStride;
     TRect FClip;
+    raster::DeviceScale FScale;
+    TRect FDeviceClip;
 };
 
 // Cell states of a figure mask.
@@ -298,7 +325,7 @@ TRect MaskBox(const TRect& Bounds, int PenWidth, const TRect& Clip)
 }
 
 // Marks as outline the pixels a wide pen's stroke along Path covers.
-void MarkStroke(FigureMask& Mask, const QPainterPath& Path, int PenWidth)
+void MarkStroke(FigureMask& Mask, const QPainterPath& Path, double PenWidth)
 {
     const TRect& Box = Mask.Box();
     QImage Coverage(Box.Width(), Box.Height(), QImage::Format_Grayscale8);
@@ -344,15 +371,21 @@ void PaintMask(const PixelTarget& Target, FigureMask& Mask, const TPen& Pen, con
     }
 }
 
-// Pixel centre of a figure coordinate, for paths handed to Qt.
-QPointF Centre(TPoint P)
+// The path through the device centres of the points' logical pixels, for
+// strokes handed to Qt.
+QPainterPath DevicePath(const QList<TPoint>& Points, const raster::DeviceScale& Scale, bool Closed)
 {
-    return {P.X + 0.5, P.Y + 0.5};
+    QPainterPath Path(Scale.Centre(Points[0]));
+    for (qsizetype I = 1; I < Points.size(); ++I)
+        Path.lineTo(Scale.Centre(Points[I]));
+    if (Closed)
+        Path.closeSubpath();
+    return Path;
 }
 
 // Box of a figure's wide-pen stroke: inset by half the pen so the stroke
 // stays inside the bounding box.
-QRectF StrokeBox(const TRect& Box, int PenWidth)
+QRectF StrokeBox(const TRect& Box, double PenWidth)
 {
     const double Half = PenWidth / 2.0;
     return QRectF(Box.Left + Half, Box.Top + Half, std::max(0.0, Box.Width() - 2 * Half),
@@ -389,30 +422,36 @@ void MarkEllipse(FigureMask& Mask, const TRect& Box, const raster::Sweep* Part)
 
 // Calls Visit(Y, Outline, Inner) for the rows of the ellipse of Box (its
 // sector when Part is set) within Clip: Inner holds the figure's pixels whose
-// four neighbours all lie in it, Outline the rest of the figure.
+// Thickness nearest pixels up, down, left and right all lie in it, Outline
+// the rest of the figure, an outline Thickness pixels across.
 template <class VisitFn>
-void ForEachFigureRow(const TRect& Clip, const TRect& Box, const raster::Sweep* Part, VisitFn&& Visit)
+void ForEachFigureRow(
+    const TRect& Clip, const TRect& Box, const raster::Sweep* Part, int Thickness, VisitFn&& Visit)
 {
     const int Top = std::max(Clip.Top, Box.Top);
     const int Bottom = std::min(Clip.Bottom, Box.Bottom);
     if (Top >= Bottom)
         return;
-    // Rows Y - 1, Y and Y + 1 in turn, without copying them along.
-    std::array<raster::RowSpans, 3> Rows{FigureRow(Box, Part, Top - 1), FigureRow(Box, Part, Top), {}};
+    // Rows Y - Thickness .. Y + Thickness in turn, without copying them along.
+    const int Window = 2 * Thickness + 1;
+    QVarLengthArray<raster::RowSpans, 3> Rows(Window);
+    const auto RowAt = [&](int Y) -> raster::RowSpans& { return Rows[(Y - Top + Thickness) % Window]; };
+    for (int Y = Top - Thickness; Y < Top + Thickness; ++Y)
+        RowAt(Y) = FigureRow(Box, Part, Y);
     for (int Y = Top; Y < Bottom; ++Y) {
-        const raster::RowSpans& Above = Rows[size_t(Y - Top) % 3];
-        const raster::RowSpans& Row = Rows[size_t(Y - Top + 1) % 3];
-        raster::RowSpans& Below = Rows[size_t(Y - Top + 2) % 3];
-        Below = FigureRow(Box, Part, Y + 1);
-        const raster::RowSpans Inner = raster::Intersection(raster::Intersection(raster::Eroded(Row), Above), Below);
+        RowAt(Y + Thickness) = FigureRow(Box, Part, Y + Thickness);
+        const raster::RowSpans& Row = RowAt(Y);
+        raster::RowSpans Inner = raster::Eroded(Row, Thickness);
+        for (int D = 1; D <= Thickness; ++D)
+            Inner = raster::Intersection(raster::Intersection(Inner, RowAt(Y - D)), RowAt(Y + D));
         Visit(Y, raster::Difference(Row, Inner), Inner);
     }
 }
 
-// Outlines (one-pixel pen) and fills the ellipse of Box, or its sector when
-// Part is set, row by row; each pixel is painted once.
-void PaintFigureRows(
-    const PixelTarget& Target, const TPen& Pen, const TBrush& Brush, const TRect& Box, const raster::Sweep* Part)
+// Outlines (Thickness pixels across) and fills the ellipse of Box, or its
+// sector when Part is set, row by row; each pixel is painted once.
+void PaintFigureRows(const PixelTarget& Target, const TPen& Pen, const TBrush& Brush, const TRect& Box,
+    const raster::Sweep* Part, int Thickness)
 {
     const bool UsePen = Pen.GetStyle() != psClear;
     const bool UseBrush = Brush.GetStyle() == bsSolid;
@@ -435,35 +474,64 @@ void PaintFigureRows(
             for (const raster::RowSpan& S : Outline)
                 Target.Span(Y, S.X1, S.X2, PenPixel, Mode);
     };
-    ForEachFigureRow(Target.Clip(), Box, Part, PaintRow);
+    ForEachFigureRow(Target.Clip(), Box, Part, Thickness, PaintRow);
 }
 
-// Outlines and fills the ellipse of Box, or its sector when Part is set;
-// false when nothing of it is visible.
-bool PaintEllipticFigure(QImage& Image, const TRect& Clip, const TPen& Pen, const TBrush& Brush, const TRect& Box,
-    const raster::Sweep* Part)
+// An ellipse's figure in device pixels: the box and, for sectors, the sweep
+// between the rays through the device pixels under the logical ray points.
+struct DeviceFigure
 {
+    DeviceFigure(const raster::DeviceScale& Scale, const TRect& LogicalBox)
+        : Box(Scale.Rect(LogicalBox))
+    {
+    }
+    DeviceFigure(const raster::DeviceScale& Scale, const TRect& LogicalBox, TPoint From, TPoint To)
+        : Box(Scale.Rect(LogicalBox))
+    {
+        const TPoint F = Scale.Identity() ? From : Scale.Pixel(raster::Clamped(From));
+        const TPoint T = Scale.Identity() ? To : Scale.Pixel(raster::Clamped(To));
+        Part.emplace(Box, F.X, F.Y, T.X, T.Y);
+    }
+    const raster::Sweep* Sweep() const { return Part ? &*Part : nullptr; }
+
+    TRect Box;
+    std::optional<raster::Sweep> Part;
+};
+
+// Outlines and fills the ellipse of the figure, or its sector, on the device
+// pixels of Image within the device clip rectangle; false when nothing of it
+// is visible.
+bool PaintEllipticFigure(QImage& Image, const TRect& Clip, const raster::DeviceScale& Scale, const TPen& Pen,
+    const TBrush& Brush, const DeviceFigure& Figure)
+{
+    const TRect& Box = Figure.Box;
     if (Box.IsEmpty() || MaskBox(Box, 0, Clip).IsEmpty())
         return false;
     const PixelTarget Target(Image, Clip);
     if (Pen.GetStyle() == psClear || Pen.GetWidth() == 1) {
-        PaintFigureRows(Target, Pen, Brush, Box, Part);
+        PaintFigureRows(Target, Pen, Brush, Box, Figure.Sweep(), Scale.Thickness(1));
         return true;
     }
     FigureMask Mask(MaskBox(Box, 0, Clip));
-    MarkEllipse(Mask, Box, Part);
-    const QRectF R = StrokeBox(Box, Pen.GetWidth());
+    MarkEllipse(Mask, Box, Figure.Sweep());
+    const double PenWidth = Scale.Thickness(Pen.GetWidth());
+    const QRectF R = StrokeBox(Box, PenWidth);
     QPainterPath Path;
-    if (Part) {
+    if (Figure.Part) {
         Path.moveTo(R.center());
-        Path.arcTo(R, Part->StartDegrees(), Part->SpanDegrees());
+        Path.arcTo(R, Figure.Part->StartDegrees(), Figure.Part->SpanDegrees());
         Path.closeSubpath();
     } else {
         Path.addEllipse(R);
     }
-    MarkStroke(Mask, Path, Pen.GetWidth());
+    MarkStroke(Mask, Path, PenWidth);
     PaintMask(Target, Mask, Pen, Brush);
     return true;
+}
+
+raster::DeviceScale ScaleOf(const QImage& Image)
+{
+    return raster::DeviceScale(Image.devicePixelRatio());
 }
 
 } // namespace
@@ -501,14 +569,24 @@ bool TCanvas::Ready()
     return true;
 }
 
+qreal TCanvas::GetDevicePixelRatio() const
+{
+    return FImage ? FImage->devicePixelRatio() : 1.0;
+}
+
+TRect TCanvas::DeviceRect(TRect R) const
+{
+    return FImage ? ScaleOf(*FImage).Rect(Clamped(R)) : Clamped(R);
+}
+
 int TCanvas::Width() const
 {
-    return FImage ? FImage->width() : 0;
+    return FImage ? ScaleOf(*FImage).Logical(FImage->width()) : 0;
 }
 
 int TCanvas::Height() const
 {
-    return FImage ? FImage->height() : 0;
+    return FImage ? ScaleOf(*FImage).Logical(FImage->height()) : 0;
 }
 
 TRect TCanvas::GetClipRect() const
@@ -559,7 +637,8 @@ void TCanvas::LineTo(int X, int Y)
         % DashPeriod);
     if (!Ready() || FPen->GetStyle() == psClear)
         return;
-    const PixelTarget Target(*FImage, GetClipRect());
+    const raster::DeviceScale Scale = ScaleOf(*FImage);
+    const PixelTarget Target(*FImage, GetClipRect(), Scale);
     if (FPen->GetWidth() == 1) {
         const quint32 Color = ColorToPixel(FPen->GetColor());
         const TPenMode Mode = FPen->GetMode();
@@ -579,14 +658,8 @@ void TCanvas::LineTo(int X, int Y)
                     Target.Plot(PX, PY, Color, Mode);
             });
         }
-    } else {
-        QPainterPath Path(Centre(From));
-        Path.lineTo(Centre(To));
-        FigureMask Mask(MaskBox(Normalized(From.X, From.Y, To.X, To.Y), FPen->GetWidth(), Target.Clip()));
-        if (Mask.Empty())
-            return;
-        MarkStroke(Mask, Path, FPen->GetWidth());
-        PaintMask(Target, Mask, *FPen, *FBrush);
+    } else if (!PaintWideStroke({From, To})) {
+        return;
     }
     Changed();
 }
@@ -601,19 +674,9 @@ void TCanvas::Polyline(const QList<TPoint>& Points)
         MoveTo(Points[0].X, Points[0].Y);
         for (qsizetype I = 1; I < Points.size(); ++I)
             LineTo(Points[I].X, Points[I].Y);
-    } else if (Ready() && FPen->GetStyle() != psClear) {
+    } else if (Ready() && FPen->GetStyle() != psClear && PaintWideStroke(ClampedPoints(Points))) {
         // One stroke, so the joins of a wide pen are painted once.
-        const QList<TPoint> Safe = ClampedPoints(Points);
-        QPainterPath Path(Centre(Safe[0]));
-        for (qsizetype I = 1; I < Safe.size(); ++I)
-            Path.lineTo(Centre(Safe[I]));
-        const PixelTarget Target(*FImage, GetClipRect());
-        FigureMask Mask(MaskBox(PointBounds(Safe), FPen->GetWidth(), Target.Clip()));
-        if (!Mask.Empty()) {
-            MarkStroke(Mask, Path, FPen->GetWidth());
-            PaintMask(Target, Mask, *FPen, *FBrush);
-            Changed();
-        }
+        Changed();
     }
     FPenPos = Saved;
 }
@@ -658,27 +721,50 @@ void TCanvas::Polygon(const QList<TPoint>& Corners)
     if (Corners.isEmpty() || !Ready())
         return;
     const QList<TPoint> Points = ClampedPoints(Corners);
-    const PixelTarget Target(*FImage, GetClipRect());
-    if (FPen->GetStyle() == psClear || FPen->GetWidth() == 1) {
-        PaintPolygonRows(Target, *FPen, *FBrush, Points);
+    const raster::DeviceScale Scale = ScaleOf(*FImage);
+    if (Scale.Identity() && (FPen->GetStyle() == psClear || FPen->GetWidth() == 1)) {
+        PaintPolygonRows(PixelTarget(*FImage, GetClipRect()), *FPen, *FBrush, Points);
         Changed();
         return;
     }
-    FigureMask Mask(MaskBox(PointBounds(Points), FPen->GetWidth(), Target.Clip()));
+    // Inside and outline on the device pixels, each pixel painted once.
+    const TRect Clip = Scale.Rect(GetClipRect());
+    const int PenWidth = FPen->GetStyle() == psClear ? 0 : Scale.Thickness(FPen->GetWidth());
+    FigureMask Mask(MaskBox(Scale.Rect(PointBounds(Points)), PenWidth, Clip));
     if (Mask.Empty())
         return;
     const TRect& M = Mask.Box();
     for (int Y = M.Top; Y < M.Bottom; ++Y)
-        for (const raster::RowSpan& S : raster::PolygonRow(Points, Y))
+        for (const raster::RowSpan& S : raster::PolygonRow(Points, Y, Scale.Ratio()))
             for (int X = std::max(S.X1, M.Left); X < std::min(S.X2, M.Right); ++X)
                 Mask.Set(X, Y, mkInside);
-    QPainterPath Path(Centre(Points[0]));
-    for (qsizetype I = 1; I < Points.size(); ++I)
-        Path.lineTo(Centre(Points[I]));
-    Path.closeSubpath();
-    MarkStroke(Mask, Path, FPen->GetWidth());
-    PaintMask(Target, Mask, *FPen, *FBrush);
+    if (PenWidth > 0 && FPen->GetWidth() == 1 && FPen->GetStyle() != psSolid) {
+        // Dashes keep the logical pixels of the outline: the device pixels of
+        // each, drawn or left out as a whole.
+        for (const OutlinePixel& P : OutlinePixels(Points, FPen->GetStyle(), GetClipRect())) {
+            const TRect D = Scale.Rect({P.X, P.Y, P.X + 1, P.Y + 1});
+            for (int Y = D.Top; Y < D.Bottom; ++Y)
+                for (int X = D.Left; X < D.Right; ++X)
+                    Mask.Set(X, Y, P.On ? mkOutline : mkOutside);
+        }
+    } else if (PenWidth > 0) {
+        MarkStroke(Mask, DevicePath(Points, Scale, true), PenWidth);
+    }
+    PaintMask(PixelTarget(*FImage, Clip), Mask, *FPen, *FBrush);
     Changed();
+}
+
+bool TCanvas::PaintWideStroke(const QList<TPoint>& Points)
+{
+    const raster::DeviceScale Scale = ScaleOf(*FImage);
+    const TRect Clip = Scale.Rect(GetClipRect());
+    const int PenWidth = Scale.Thickness(FPen->GetWidth());
+    FigureMask Mask(MaskBox(Scale.Rect(PointBounds(Points)), PenWidth, Clip));
+    if (Mask.Empty())
+        return false;
+    MarkStroke(Mask, DevicePath(Points, Scale, false), PenWidth);
+    PaintMask(PixelTarget(*FImage, Clip), Mask, *FPen, *FBrush);
+    return true;
 }
 
 void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
@@ -689,7 +775,7 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
     const TRect Box = Normalized(X1, Y1, X2, Y2);
     if (Box.IsEmpty())
         return;
-    const PixelTarget Target(*FImage, GetClipRect());
+    const PixelTarget Target(*FImage, GetClipRect(), ScaleOf(*FImage));
     const TPenMode Mode = FPen->GetMode();
     const bool UseBrush = FBrush->GetStyle() == bsSolid;
     const quint32 BrushPixel = ColorToPixel(FBrush->GetColor());
@@ -731,7 +817,7 @@ void TCanvas::FillRect(TRect R)
     R = Clamped(R);
     if (!Ready() || FBrush->GetStyle() != bsSolid || R.IsEmpty())
         return;
-    PixelTarget(*FImage, GetClipRect()).Box(R, ColorToPixel(FBrush->GetColor()), pmCopy);
+    PixelTarget(*FImage, GetClipRect(), ScaleOf(*FImage)).Box(R, ColorToPixel(FBrush->GetColor()), pmCopy);
     Changed();
 }
 
@@ -741,7 +827,7 @@ void TCanvas::FrameRect(TRect R)
     R = Clamped(R);
     if (!Ready() || FBrush->GetStyle() != bsSolid || R.IsEmpty())
         return;
-    const PixelTarget Target(*FImage, GetClipRect());
+    const PixelTarget Target(*FImage, GetClipRect(), ScaleOf(*FImage));
     const quint32 Color = ColorToPixel(FBrush->GetColor());
     Target.Box({R.Left, R.Top, R.Right, R.Top + 1}, Color, pmCopy);
     if (R.Height() > 1)
@@ -755,20 +841,26 @@ void TCanvas::FrameRect(TRect R)
 void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 {
     const TPaletteScope Palette(FPaletteSource);
-    if (Ready() && PaintEllipticFigure(*FImage, GetClipRect(), *FPen, *FBrush, Normalized(X1, Y1, X2, Y2), nullptr))
+    if (!Ready())
+        return;
+    const raster::DeviceScale Scale = ScaleOf(*FImage);
+    const DeviceFigure Figure(Scale, Normalized(X1, Y1, X2, Y2));
+    if (PaintEllipticFigure(*FImage, Scale.Rect(GetClipRect()), Scale, *FPen, *FBrush, Figure))
         Changed();
 }
 
 void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
 {
     const TPaletteScope Palette(FPaletteSource);
-    const TRect Box = Normalized(X1, Y1, X2, Y2);
-    if (!Ready() || Box.IsEmpty() || FPen->GetStyle() == psClear)
+    if (!Ready() || FPen->GetStyle() == psClear)
         return;
-    const PixelTarget Target(*FImage, GetClipRect());
-    if (MaskBox(Box, 0, Target.Clip()).IsEmpty())
+    const raster::DeviceScale Scale = ScaleOf(*FImage);
+    const DeviceFigure Figure(Scale, Normalized(X1, Y1, X2, Y2), {X3, Y3}, {X4, Y4});
+    const TRect& Box = Figure.Box;
+    const raster::Sweep& Part = *Figure.Part;
+    const PixelTarget Target(*FImage, Scale.Rect(GetClipRect()));
+    if (Box.IsEmpty() || MaskBox(Box, 0, Target.Clip()).IsEmpty())
         return;
-    const raster::Sweep Part(Box, X3, Y3, X4, Y4);
     if (FPen->GetWidth() == 1) {
         // Only the outline pixels of the whole ellipse that lie on the sweep.
         const quint32 Color = ColorToPixel(FPen->GetColor());
@@ -779,16 +871,17 @@ void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
             for (const raster::RowSpan& S : raster::Intersection(Outline, OnSweep))
                 Target.Span(Y, S.X1, S.X2, Color, FPen->GetMode());
         };
-        ForEachFigureRow(Target.Clip(), Box, nullptr, PaintRow);
+        ForEachFigureRow(Target.Clip(), Box, nullptr, Scale.Thickness(1), PaintRow);
         Changed();
         return;
     }
     FigureMask Mask(MaskBox(Box, 0, Target.Clip()));
     QPainterPath Path;
-    const QRectF R = StrokeBox(Box, FPen->GetWidth());
+    const double PenWidth = Scale.Thickness(FPen->GetWidth());
+    const QRectF R = StrokeBox(Box, PenWidth);
     Path.arcMoveTo(R, Part.StartDegrees());
     Path.arcTo(R, Part.StartDegrees(), Part.SpanDegrees());
-    MarkStroke(Mask, Path, FPen->GetWidth());
+    MarkStroke(Mask, Path, PenWidth);
     PaintMask(Target, Mask, *FPen, *FBrush);
     Changed();
 }
@@ -796,9 +889,11 @@ void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
 void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
 {
     const TPaletteScope Palette(FPaletteSource);
-    const TRect Box = Normalized(X1, Y1, X2, Y2);
-    const raster::Sweep Part(Box, X3, Y3, X4, Y4);
-    if (Ready() && PaintEllipticFigure(*FImage, GetClipRect(), *FPen, *FBrush, Box, &Part))
+    if (!Ready())
+        return;
+    const raster::DeviceScale Scale = ScaleOf(*FImage);
+    const DeviceFigure Figure(Scale, Normalized(X1, Y1, X2, Y2), {X3, Y3}, {X4, Y4});
+    if (PaintEllipticFigure(*FImage, Scale.Rect(GetClipRect()), Scale, *FPen, *FBrush, Figure))
         Changed();
 }
 
@@ -852,7 +947,7 @@ void TCanvas::TextRect(TRect R, int X, int Y, const QString& Text)
     if (Clip.IsEmpty())
         return;
     if (FBrush->GetStyle() == bsSolid)
-        PixelTarget(*FImage, Clip).Box(Clip, ColorToPixel(FBrush->GetColor()), pmCopy);
+        PixelTarget(*FImage, Clip, ScaleOf(*FImage)).Box(Clip, ColorToPixel(FBrush->GetColor()), pmCopy);
     if (!Text.isEmpty())
         PaintText(*FImage, Clip, *FFont, X, Y, Text, QColor());
     Changed();
@@ -880,7 +975,7 @@ void TCanvas::CopyRect(TRect Dest, const TCanvas* Source, TRect SourceRect)
 {
     if (!Source || !Source->FImage || Source->FImage->isNull())
         return;
-    SourceRect = Clamped(SourceRect);
+    SourceRect = ScaleOf(*Source->FImage).Rect(Clamped(SourceRect));
     if (Source->FImage == FImage && FCopyMode != cmDstInvert) {
         // Copy out first: source and destination may overlap.
         const QImage Part = FImage->copy(ToQRect(SourceRect));
@@ -899,19 +994,31 @@ void TCanvas::Draw(int X, int Y, const TBitmap* Bitmap)
 
 void TCanvas::StretchDraw(TRect Dest, const TBitmap* Bitmap)
 {
-    if (!Bitmap || Bitmap->GetEmpty())
+    if (!Bitmap || Bitmap->GetEmpty() || !FImage)
         return;
-    CopyRect(Dest, Bitmap->GetCanvas(), {0, 0, Bitmap->GetWidth(), Bitmap->GetHeight()});
+    if (Bitmap->GetDevicePixelRatio() == GetDevicePixelRatio()) {
+        CopyRect(Dest, Bitmap->GetCanvas(), {0, 0, Bitmap->GetWidth(), Bitmap->GetHeight()});
+        return;
+    }
+    // A picture of another ratio comes scaled smoothly to this one (once:
+    // the bitmap keeps the scaled picture while it does not change).
+    const QImage& Picture = Bitmap->ImageAt(GetDevicePixelRatio());
+    CopyImageRect(Dest, Picture, {0, 0, Picture.width(), Picture.height()});
 }
 
 void TCanvas::CopyImageRect(TRect Dest, const QImage& Source, TRect SourceRect)
 {
-    Dest = Clamped(Dest);
+    if (Ready())
+        CopyDeviceRect(ScaleOf(*FImage).Rect(Clamped(Dest)), Source, SourceRect);
+}
+
+void TCanvas::CopyDeviceRect(TRect Dest, const QImage& Source, TRect SourceRect)
+{
     SourceRect = Clamped(SourceRect);
-    if (!Ready() || Dest.IsEmpty() || SourceRect.IsEmpty() || Source.isNull())
+    if (Dest.IsEmpty() || SourceRect.IsEmpty() || Source.isNull())
         return;
     if (Source.format() != CanvasFormat) {
-        CopyImageRect(Dest, Source.convertToFormat(CanvasFormat), SourceRect);
+        CopyDeviceRect(Dest, Source.convertToFormat(CanvasFormat), SourceRect);
         return;
     }
     const bool SameSize = Dest.Width() == SourceRect.Width() && Dest.Height() == SourceRect.Height();
@@ -919,10 +1026,10 @@ void TCanvas::CopyImageRect(TRect Dest, const QImage& Source, TRect SourceRect)
         const QImage Scaled = Source.copy(ToQRect(SourceRect))
                                   .scaled(Dest.Width(), Dest.Height(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                   .convertToFormat(CanvasFormat);
-        CopyImageRect(Dest, Scaled, {0, 0, Dest.Width(), Dest.Height()});
+        CopyDeviceRect(Dest, Scaled, {0, 0, Dest.Width(), Dest.Height()});
         return;
     }
-    const PixelTarget Target(*FImage, GetClipRect());
+    const PixelTarget Target(*FImage, ScaleOf(*FImage).Rect(GetClipRect()));
     const TRect Area = Intersect(Dest, Target.Clip());
     if (Area.IsEmpty())
         return;
@@ -979,9 +1086,13 @@ void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle)
     const TPaletteScope Palette(FPaletteSource);
     if (!Ready() || FBrush->GetStyle() != bsSolid)
         return;
-    const TRect Clip = GetClipRect();
-    if (!Clip.Contains({X, Y}))
+    if (!GetClipRect().Contains({X, Y}))
         return;
+    // The fill spreads over device pixels, from the top-left one of the seed.
+    const raster::DeviceScale Scale = ScaleOf(*FImage);
+    const TRect Clip = Scale.Rect(GetClipRect());
+    X = Scale.Edge(X);
+    Y = Scale.Edge(Y);
     const PixelTarget Target(*FImage, Clip);
     const TColor Key = ColorToRGB(Color);
     const quint32 Fill = ColorToPixel(FBrush->GetColor());
@@ -1028,8 +1139,12 @@ void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle)
 
 TColor TCanvas::GetPixel(int X, int Y) const
 {
-    if (!FImage || X < 0 || Y < 0 || X >= FImage->width() || Y >= FImage->height())
+    if (!FImage || X < 0 || Y < 0 || X >= Width() || Y >= Height())
         return clNone;
+    // The top-left device pixel of the logical one.
+    const raster::DeviceScale Scale = ScaleOf(*FImage);
+    X = Scale.Edge(X);
+    Y = Scale.Edge(Y);
     if (FImage->format() != CanvasFormat)
         return QColorToColor(FImage->pixelColor(X, Y));
     return PixelToColor(reinterpret_cast<const quint32*>(FImage->constScanLine(Y))[X]);
@@ -1040,7 +1155,7 @@ void TCanvas::SetPixel(int X, int Y, TColor Color)
     const TPaletteScope Palette(FPaletteSource);
     if (!Ready() || !GetClipRect().Contains({X, Y}))
         return;
-    PixelTarget(*FImage, GetClipRect()).Plot(X, Y, ColorToPixel(Color), pmCopy);
+    PixelTarget(*FImage, GetClipRect(), ScaleOf(*FImage)).Plot(X, Y, ColorToPixel(Color), pmCopy);
     Changed();
 }
 

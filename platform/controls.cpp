@@ -5,6 +5,7 @@
 #include <vok/Vok_syscolors.h>
 
 #include "accessibility.h"
+#include "raster.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -584,6 +585,9 @@ void TControl::FontChanged()
 
 void TControl::paintEvent(QPaintEvent*)
 {
+    // On another screen, or with the screen's ratio changed, the picture is
+    // made anew at the new ratio and painted before it is shown.
+    FitPicture();
     Update();
     QPainter Painter(this);
     Painter.drawImage(0, 0, FPicture);
@@ -591,13 +595,22 @@ void TControl::paintEvent(QPaintEvent*)
 
 void TControl::resizeEvent(QResizeEvent* Event)
 {
-    if (FPicture.size() != size()) {
-        FPicture = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-        FPicture.fill(Qt::transparent);
-        FCanvas->SetImage(&FPicture);
-        FPaintPending = true;
-    }
+    FitPicture();
     TControlOn<QWidget>::resizeEvent(Event);
+}
+
+void TControl::FitPicture()
+{
+    const qreal Ratio = devicePixelRatioF();
+    const raster::DeviceScale Scale(Ratio);
+    const QSize Device(Scale.Edge(width()), Scale.Edge(height()));
+    if (FPicture.size() == Device && FPicture.devicePixelRatio() == Ratio)
+        return;
+    FPicture = QImage(Device, QImage::Format_ARGB32_Premultiplied);
+    FPicture.setDevicePixelRatio(Ratio);
+    FPicture.fill(Qt::transparent);
+    FCanvas->SetImage(&FPicture);
+    FPaintPending = true;
 }
 
 TGraphicControl::TGraphicControl(QWidget* AOwner)

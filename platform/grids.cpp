@@ -598,10 +598,12 @@ void TCustomGrid::PaintCell(int ACol, int ARow, const TRect& R, TGridDrawState S
 
 void TCustomGrid::paintEvent(QPaintEvent*)
 {
+    FitPicture();
     Update();
     QPainter Painter(this);
     const QRect Client = contentsRect();
-    Painter.drawImage(Client.topLeft(), GetPicture(), QRect(QPoint(0, 0), Client.size()));
+    const qreal Ratio = GetPicture().devicePixelRatio();
+    Painter.drawImage(QRectF(Client), GetPicture(), QRectF(0, 0, Client.width() * Ratio, Client.height() * Ratio));
     // Everything around the cell area: the border, under the scroll bars and between them.
     Painter.setClipRegion(QRegion(rect()).subtracted(Client));
     Painter.fillRect(rect(), palette().color(QPalette::Button));

@@ -45,12 +45,12 @@ RowSpans Difference(const RowSpans& A, const RowSpans& B)
     return Result;
 }
 
-RowSpans Eroded(const RowSpans& A)
+RowSpans Eroded(const RowSpans& A, int By)
 {
     RowSpans Result;
     for (const RowSpan& S : A)
-        if (S.X2 - S.X1 > 2)
-            Result.append({S.X1 + 1, S.X2 - 1});
+        if (qint64(S.X2) - S.X1 > 2 * qint64(By))
+            Result.append({S.X1 + By, S.X2 - By});
     return Result;
 }
 
@@ -217,7 +217,7 @@ double Sweep::SpanDegrees() const
     return D;
 }
 
-RowSpans PolygonRow(const QList<TPoint>& Points, int Y)
+RowSpans PolygonRow(const QList<TPoint>& Points, int Y, double Scale)
 {
     QVarLengthArray<double, 16> Crossings;
     const qsizetype N = Points.size();
@@ -226,11 +226,15 @@ RowSpans PolygonRow(const QList<TPoint>& Points, int Y)
         const TPoint B = Points[(I + 1) % N];
         if (A.Y == B.Y)
             continue;
-        const int Y0 = std::min(A.Y, B.Y);
-        const int Y1 = std::max(A.Y, B.Y);
-        if (Y < Y0 || Y >= Y1)
+        if (Scale == 1.0) {
+            if (Y < std::min(A.Y, B.Y) || Y >= std::max(A.Y, B.Y))
+                continue;
+            Crossings.push_back(A.X + double(Y - A.Y) * (B.X - A.X) / double(B.Y - A.Y));
             continue;
-        Crossings.push_back(A.X + double(Y - A.Y) * (B.X - A.X) / double(B.Y - A.Y));
+        }
+        if (Y < std::min(A.Y, B.Y) * Scale || Y >= std::max(A.Y, B.Y) * Scale)
+            continue;
+        Crossings.push_back(Scale * A.X + (Y - Scale * A.Y) * (B.X - A.X) / double(B.Y - A.Y));
     }
     std::sort(Crossings.begin(), Crossings.end());
     RowSpans Spans;

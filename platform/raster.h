@@ -11,7 +11,10 @@
 #include <QList>
 #include <QVarLengthArray>
 
+#include <QPointF>
+
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -29,6 +32,54 @@ inline TPoint Clamped(TPoint P)
 {
     return {ClampCoordinate(P.X), ClampCoordinate(P.Y)};
 }
+
+// How a picture's logical pixels lie on its device pixels at a device pixel
+// ratio: logical pixel X covers the device pixels Edge(X) .. Edge(X + 1) - 1,
+// so neighbouring pixels tile the device without gaps or overlaps, and at a
+// ratio of 1 every coordinate stays what it is.
+class DeviceScale
+{
+public:
+    explicit DeviceScale(double Ratio)
+        : FRatio(std::isfinite(Ratio) && Ratio > 0 ? Ratio : 1.0)
+    {
+    }
+
+    double Ratio() const { return FRatio; }
+    bool Identity() const { return FRatio == 1.0; }
+
+    // The first device pixel of logical pixel X (rounded half up), within
+    // twice the coordinate limit.
+    int Edge(int X) const
+    {
+        if (Identity())
+            return X;
+        const double D = std::floor(X * FRatio + 0.5);
+        return int(std::clamp(D, -2.0 * CoordinateLimit, 2.0 * CoordinateLimit));
+    }
+    // The device pixels of a logical rectangle.
+    TRect Rect(const TRect& R) const { return {Edge(R.Left), Edge(R.Top), Edge(R.Right), Edge(R.Bottom)}; }
+    // The device pixel under the centre of logical pixel X.
+    int Pixel(int X) const { return Identity() ? X : int(std::floor((X + 0.5) * FRatio)); }
+    TPoint Pixel(TPoint P) const { return {Pixel(P.X), Pixel(P.Y)}; }
+    // The centre of the device pixels of logical pixel P.
+    QPointF Centre(TPoint P) const
+    {
+        return {(double(Edge(P.X)) + Edge(P.X + 1)) / 2.0, (double(Edge(P.Y)) + Edge(P.Y + 1)) / 2.0};
+    }
+    // Device pixels across a line of Width logical pixels: the rounded
+    // product, at least one.
+    int Thickness(int Width) const
+    {
+        return Identity() ? Width : int(std::max(1.0, std::min(std::round(Width * FRatio), double(CoordinateLimit))));
+    }
+    // The logical extent of Device device pixels: the inverse of Edge for
+    // sizes made by Edge.
+    int Logical(int Device) const { return Identity() ? Device : int(std::lround(Device / FRatio)); }
+
+private:
+    double FRatio;
+};
 
 // Calls Emit(X, Y, K) for the pixels of the line from A to B that lie in
 // Limit; K counts the line's pixels from A (0) to B (max(|dx|, |dy|)), and B
@@ -97,9 +148,9 @@ VOK_EXPORT RowSpans Intersection(const RowSpans& A, const RowSpans& B);
 // The pixels of A that are not in B.
 VOK_EXPORT RowSpans Difference(const RowSpans& A, const RowSpans& B);
 
-// Each run without its first and last pixel: what stays of a row when every
-// pixel needs both of its horizontal neighbours in it.
-VOK_EXPORT RowSpans Eroded(const RowSpans& A);
+// Each run without its By first and last pixels: what stays of a row when
+// every pixel needs the By pixels on either side in it.
+VOK_EXPORT RowSpans Eroded(const RowSpans& A, int By = 1);
 
 // The filled ellipse of the box: the pixels whose centres lie inside the
 // ellipse inscribed in Box (every row keeps at least its middle pixel), on
@@ -154,8 +205,10 @@ VOK_EXPORT double ScreenAngle(double CX, double CY, double X, double Y);
 
 // The spans of the polygon's inside on row Y by the even-odd rule, sampled at
 // integer points with half-open edges (an edge from y0 to y1 counts on rows
-// y0 <= Y < y1), sorted left to right.
-VOK_EXPORT RowSpans PolygonRow(const QList<TPoint>& Points, int Y);
+// y0 <= Y < y1), sorted left to right. With a Scale other than 1 the rows and
+// columns are those of the polygon scaled by it (device pixels of logical
+// points).
+VOK_EXPORT RowSpans PolygonRow(const QList<TPoint>& Points, int Y, double Scale = 1.0);
 
 // Whether a one-pixel pen of Style draws the pixel at dash position Phase.
 VOK_EXPORT bool DashOn(TPenStyle Style, int Phase);

@@ -4,6 +4,8 @@
 
 #include <vok/Vok_syscolors.h>
 
+#include "raster.h"
+
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QPainter>
@@ -555,7 +557,10 @@ void TCustomComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State)
 
 QImage TCustomComboBox::RenderItem(int Index, int Width, TOwnerDrawState State)
 {
-    FItemPicture = QImage(std::max(1, Width), FItemHeight, QImage::Format_ARGB32_Premultiplied);
+    Width = std::max(1, Width);
+    const raster::DeviceScale Scale(devicePixelRatioF());
+    FItemPicture = QImage(Scale.Edge(Width), Scale.Edge(FItemHeight), QImage::Format_ARGB32_Premultiplied);
+    FItemPicture.setDevicePixelRatio(Scale.Ratio());
     FItemPicture.fill(ColorToQColor(ResolveColor(GetColor())));
     FItemCanvas->SetImage(&FItemPicture);
     FItemCanvas->SetFont(GetFont());
@@ -563,7 +568,7 @@ QImage TCustomComboBox::RenderItem(int Index, int Width, TOwnerDrawState State)
     FItemCanvas->GetBrush()->SetColor(GetColor());
     FItemCanvas->GetPen()->SetColor(clBlack);
     if (Index >= 0 && Index < count())
-        DrawItem(Index, Rect(0, 0, FItemPicture.width(), FItemPicture.height()), State);
+        DrawItem(Index, Rect(0, 0, Width, FItemHeight), State);
     return FItemPicture;
 }
 
@@ -585,7 +590,7 @@ void TCustomComboBox::paintEvent(QPaintEvent* Event)
     State.setFlag(odSelected, hasFocus());
     State.setFlag(odDisabled, !isEnabled());
     const QImage Item = RenderItem(currentIndex(), Field.width(), State);
-    Painter.drawImage(Field.left(), Field.top() + (Field.height() - Item.height()) / 2, Item);
+    Painter.drawImage(Field.left(), Field.top() + (Field.height() - FItemHeight) / 2, Item);
 }
 
 void TCustomComboBox::ColorChanged()

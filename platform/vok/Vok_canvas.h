@@ -28,6 +28,14 @@
 //   one-pixel pens; ellipse, arc and pie outlines are solid. Pens wider than
 //   one pixel are solid, with round ends and joins.
 // - Every drawing operation is clipped to ClipRect (initially the image).
+// - Device pixel ratio: coordinates are logical pixels; an image with a
+//   device pixel ratio r holds about r x r device pixels for each. Lines,
+//   rectangles, frames, fills and pixels cover exactly the device pixels of
+//   their logical pixels; text, ellipses, arcs, pies, polygons, wide pens and
+//   stretched pictures are drawn at device resolution, with outlines a
+//   logical pen's width (rounded) of device pixels across. Flood fill works
+//   on device pixels; GetPixel reads the top-left device pixel of the
+//   logical one. At ratio 1 logical pixels are device pixels.
 #pragma once
 
 #include <vok/Vok_basetypes.h>
@@ -73,8 +81,14 @@ public:
     // Points the canvas at another image (or the same after it was resized);
     // the clip rectangle is reset to the whole image.
     void SetImage(QImage* Image);
+    // The image's device pixel ratio: device pixels per logical pixel.
+    qreal GetDevicePixelRatio() const;
+    // The logical size: the image's device size divided by its ratio.
     int Width() const;
     int Height() const;
+    // The device pixels of the logical rectangle R on the image: for code
+    // that works on the image's pixels directly.
+    TRect DeviceRect(TRect R) const;
 
     // The widget whose palette system colors resolve through while this
     // canvas draws (a control's own canvas: the control). Without one they
@@ -153,7 +167,13 @@ Q_SIGNALS:
 private:
     bool Ready();
     void Changed();
+    // Strokes the open path through Points with the wide pen; false when
+    // nothing of it is visible.
+    bool PaintWideStroke(const QList<TPoint>& Points);
+    // Copies Source's device pixels SourceRect to logical Dest, or to device
+    // pixels Dest.
     void CopyImageRect(TRect Dest, const QImage& Source, TRect SourceRect);
+    void CopyDeviceRect(TRect Dest, const QImage& Source, TRect SourceRect);
 
     QImage* FImage = nullptr;
     QPointer<QWidget> FPaletteSource;

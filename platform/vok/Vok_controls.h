@@ -453,7 +453,9 @@ public:
 
     // The control's picture, exactly what it shows.
     TCanvas* GetCanvas() const { return FCanvas; }
-    // The picture as an image (for tests and screenshots).
+    // The picture as an image (for tests and screenshots): the control's
+    // size in device pixels of its screen, at that screen's device pixel
+    // ratio (see TCanvas).
     const QImage& GetPicture() const { return FPicture; }
 
     QSize sizeHint() const override;
@@ -495,6 +497,11 @@ protected:
 
     void paintEvent(QPaintEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
+
+    // Makes the picture anew when the control's size or device pixel ratio
+    // differs from it (another screen, a changed ratio); a new picture waits
+    // for its Paint(). Paint events call it before they show the picture.
+    void FitPicture();
 
 private:
     QImage FPicture;

@@ -257,7 +257,8 @@ public:
     // Draws item Index; the default fires OnDrawItem, or without a handler
     // fills Rect and writes the item's text.
     virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State);
-    // Renders item Index as DrawItem draws it, at the given width.
+    // Renders item Index as DrawItem draws it, at the given width, at the
+    // control's device pixel ratio.
     QImage RenderItem(int Index, int Width, TOwnerDrawState State);
 
     void showPopup() override;
