@@ -1,5 +1,5 @@
-// The base library: shared types, exceptions, string, file and color helpers,
-// the 2-D string store, the bit set and the name tables.
+/// The base library: shared types, exceptions, string, file and color helpers,
+/// the 2-D string store, the bit set and the name tables. \file
 #pragma once
 
 #include <vok/Vok_basetypes.h>

@@ -1,12 +1,13 @@
-// Named colors ($00BBGGRR) and system colors ($FF0000nn, resolved by the
-// platform through the application palette).
+/// Named colors ($00BBGGRR) and system colors ($FF0000nn, resolved by the
+/// platform through the application palette). \file
 #pragma once
 
 #include <vok/Vok_basetypes.h>
 
 namespace vok {
 
-// The 16 classic VGA colors.
+/// The 16 classic VGA colors.
+///@{
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clMaroon = 0x000080;
 inline constexpr TColor clGreen = 0x008000;
@@ -23,17 +24,21 @@ inline constexpr TColor clBlue = 0xFF0000;
 inline constexpr TColor clFuchsia = 0xFF00FF;
 inline constexpr TColor clAqua = 0xFFFF00;
 inline constexpr TColor clWhite = 0xFFFFFF;
+///@}
 
-// Four extended colors.
+/// Four extended colors.
+///@{
 inline constexpr TColor clMoneyGreen = 0xC0DCC0;
 inline constexpr TColor clSkyBlue = 0xF0CAA6;
 inline constexpr TColor clCream = 0xF0FBFF;
 inline constexpr TColor clMedGray = 0xA4A0A0;
+///@}
 
-inline constexpr TColor clNone = 0x1FFFFFFF;
-inline constexpr TColor clDefault = 0x20000000;
+inline constexpr TColor clNone = 0x1FFFFFFF; ///< No color.
+inline constexpr TColor clDefault = 0x20000000; ///< The default color of the control that uses it.
 
-// System colors: $FF000000 plus the system color index.
+/// System colors: $FF000000 plus the system color index.
+///@{
 inline constexpr TColor clSystemColor = 0xFF000000;
 inline constexpr TColor clScrollBar = clSystemColor | 0;
 inline constexpr TColor clBackground = clSystemColor | 1;
@@ -65,7 +70,9 @@ inline constexpr TColor clGradientActiveCaption = clSystemColor | 27;
 inline constexpr TColor clGradientInactiveCaption = clSystemColor | 28;
 inline constexpr TColor clMenuHighlight = clSystemColor | 29;
 inline constexpr TColor clMenuBar = clSystemColor | 30;
+///@}
 
+/// Whether C is a system color.
 inline constexpr bool IsSystemColor(TColor C) { return (C & 0xFF000000u) == clSystemColor; }
 
 } // namespace vok

@@ -1,5 +1,5 @@
-// Every component of the library in one include. A new component adds the
-// line of its header here.
+/// Every component of the library in one include. A new component adds the
+/// line of its header here. \file
 #pragma once
 
 #include <vok/Vok_base.h>

@@ -1,5 +1,5 @@
-// The graphics layer: colors, rounding helpers, pen, brush, font, canvas and
-// bitmap.
+/// The graphics layer: colors, rounding helpers, pen, brush, font, canvas and
+/// bitmap. \file
 #pragma once
 
 #include <vok/Vok_bitmap.h>

@@ -1,5 +1,5 @@
-// Selection and keyboard navigation rules of the grid controls, as plain
-// functions over the grid's layout.
+/// Selection and keyboard navigation rules of the grid controls, as plain
+/// functions over the grid's layout. \file
 #pragma once
 
 #include <vok/Vok_gridlayout.h>
@@ -8,23 +8,23 @@
 
 namespace vok {
 
-// The selection spanned by the anchor and the current cell. With goRowSelect
-// it covers the scrollable columns of every row between them.
+/// The selection spanned by the anchor and the current cell. With goRowSelect
+/// it covers the scrollable columns of every row between them.
 VOK_EXPORT TGridRect SpanSelection(TGridCoord Anchor, TGridCoord Current, TGridOptions Options, int FixedCols,
                                    int ColCount);
 
-// Where a key takes the current cell and the scroll position.
+/// Where a key takes the current cell and the scroll position.
 struct TGridKeyMove
 {
-    bool Handled = false;    // the key is a navigation key of the grid
-    TGridCoord Current;      // within the scrollable cells
-    TGridCoord TopLeft;      // within the scroll limits
-    bool MoveAnchor = true;  // false: Shift extends the selection
+    bool Handled = false;    ///< the key is a navigation key of the grid
+    TGridCoord Current;      ///< within the scrollable cells
+    TGridCoord TopLeft;      ///< within the scroll limits
+    bool MoveAnchor = true;  ///< false: Shift extends the selection
 };
 
-// The navigation keys (Windows key codes): arrows, Page Up/Down and Home/End,
-// with Ctrl scrolling or jumping to the page and grid ends, and Tab/Shift+Tab
-// with goTabs, wrapping through the rows.
+/// The navigation keys (Windows key codes): arrows, Page Up/Down and Home/End,
+/// with Ctrl scrolling or jumping to the page and grid ends, and Tab/Shift+Tab
+/// with goTabs, wrapping through the rows.
 VOK_EXPORT TGridKeyMove GridKeyMove(quint16 Key, TShiftState Shift, const TGridLayout& Layout, TGridCoord Current,
                                     TGridOptions Options);
 

@@ -1,5 +1,5 @@
-// The whole platform layer: geometry, input types, colors, canvas, bitmaps,
-// fonts, control base classes, timers, clipboard.
+/// The whole platform layer: geometry, input types, colors, canvas, bitmaps,
+/// fonts, control base classes, timers, clipboard. \file
 #pragma once
 
 #include <vok/Vok_base.h>
