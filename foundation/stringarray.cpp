@@ -200,8 +200,15 @@ void TStringArray::SetString(int ACol, int ARow, const QString& Value)
     if (!ValidColumn(ACol) || !ValidRow(ARow))
         return;
     try {
-        const QByteArray Utf8 = ToStoredText(Value);
-        FColumns[std::size_t(ACol)].Set(StoredRow(ARow), std::string_view(Utf8.constData(), std::size_t(Utf8.size())));
+        // ASCII that fits is its own UTF-8 and needs no cut: no allocation.
+        char Ascii[MaxStringLength];
+        TextColumn& Column = FColumns[std::size_t(ACol)];
+        if (detail::AsciiToBuffer(Value, Ascii, MaxStringLength)) {
+            Column.Set(StoredRow(ARow), std::string_view(Ascii, std::size_t(Value.size())));
+        } else {
+            const QByteArray Utf8 = ToStoredText(Value);
+            Column.Set(StoredRow(ARow), std::string_view(Utf8.constData(), std::size_t(Utf8.size())));
+        }
     } catch (const std::bad_alloc&) {
         ThrowOutOfMemory(QStringLiteral("store a cell"));
     }

@@ -22,6 +22,31 @@ QString TextFromUtf8(QByteArrayView Utf8)
     return Decoder.decode(Utf8);
 }
 
+void AssignTextFromUtf8(QString& Target, QByteArrayView Utf8)
+{
+    for (const char C : Utf8)
+        if (static_cast<unsigned char>(C) >= 0x80) {
+            Target = TextFromUtf8(Utf8);
+            return;
+        }
+    Target.resize(Utf8.size());
+    QChar* Out = Target.data();
+    for (const char C : Utf8)
+        *Out++ = QLatin1Char(C);
+}
+
+bool AsciiToBuffer(QStringView Text, char* Buffer, qsizetype Capacity)
+{
+    if (Text.size() > Capacity)
+        return false;
+    for (const QChar C : Text) {
+        if (C.unicode() >= 0x80)
+            return false;
+        *Buffer++ = static_cast<char>(C.unicode());
+    }
+    return true;
+}
+
 } // namespace detail
 
 QString ShortString(const QString& S, int MaxLength)

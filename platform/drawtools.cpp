@@ -122,6 +122,16 @@ void TBrush::Assign(QObject* Source)
 
 // ---------------------------------------------------------------- TFont
 
+namespace {
+// OnChange and changed() of a font whose change keeps or has reset its caches.
+void NotifyChange(TFont& Font)
+{
+    if (Font.OnChange)
+        Font.OnChange(&Font);
+    Q_EMIT Font.changed();
+}
+} // namespace
+
 TFont::TFont(QObject* AOwner)
     : QObject(AOwner)
     , FName(QGuiApplication::font().family())
@@ -134,9 +144,7 @@ void TFont::Changed()
     FMetrics.reset();
     FTextWidths.clear();
     FLayouts.clear();
-    if (OnChange)
-        OnChange(this);
-    Q_EMIT changed();
+    NotifyChange(*this);
 }
 
 void TFont::SetName(const QString& Value)
@@ -178,7 +186,8 @@ void TFont::SetColor(TColor Value)
     if (FColor == Value)
         return;
     FColor = Value;
-    Changed();
+    // Shapes and widths do not depend on the color: the caches stay.
+    NotifyChange(*this);
 }
 
 void TFont::SetEscapement(int Value)
@@ -210,15 +219,17 @@ void TFont::Assign(QObject* Source)
     const auto* Other = qobject_cast<const TFont*>(Source);
     if (!Other)
         CannotAssign(Source, "TFont");
-    if (Settings() == Other->Settings()) {
-        // Nothing differs: the caches stay valid.
-        if (OnChange)
-            OnChange(this);
-        Q_EMIT changed();
-        return;
-    }
+    // A font that differs at most in its color keeps its cached shapes and
+    // widths (a canvas that takes its control's font for every painting).
+    const auto Shapes = [](const TFont& F) {
+        return std::tie(F.FName, F.FHeight, F.FStyle, F.FEscapement, F.FOrientation, F.FQuality);
+    };
+    const bool SameShapes = Shapes(*this) == Shapes(*Other);
     Settings() = Other->Settings();
-    Changed();
+    if (SameShapes)
+        NotifyChange(*this);
+    else
+        Changed();
 }
 
 void TFont::AssignQFont(const QFont& Font)
@@ -279,9 +290,10 @@ const QFontMetrics& TFont::Metrics() const
 }
 
 namespace {
-// Texts a font keeps measured or laid out; a font that meets ever new texts
-// starts its cache over.
-constexpr qsizetype MaxCachedTexts = 256;
+// Texts a font keeps measured or laid out (enough for every cell of a large
+// grid page, so repainting a page shapes nothing); a font that meets ever
+// new texts starts its cache over.
+constexpr qsizetype MaxCachedTexts = 2048;
 
 template <class T, class MakeFn>
 const T& Cached(QHash<QString, T>& Cache, const QString& Text, MakeFn&& Make)

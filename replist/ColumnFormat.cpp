@@ -88,8 +88,12 @@ QString FormatDefaultValue(const QString& Format, int Row)
     if (WidthEnd >= 0)
         Rest = Rest.mid(WidthEnd + 1);
 
-    const qsizetype Open = Format.left(TypeEnd).indexOf(QLatin1Char('['));
-    const QChar Letter = Open >= 0 && Open + 1 < TypeEnd ? Format[Open + 1] : QChar();
+    // The type letter follows the "[" and the read-only mark "#", if any: a
+    // read-only column proposes the same default as a writable one.
+    qsizetype LetterAt = Format.left(TypeEnd).indexOf(QLatin1Char('[')) + 1;
+    if (LetterAt > 0 && LetterAt < TypeEnd && Format[LetterAt] == u'#')
+        ++LetterAt;
+    const QChar Letter = LetterAt > 0 && LetterAt < TypeEnd ? Format[LetterAt] : QChar();
     const QString LowerRest = Rest.toLower();
     switch (Letter.unicode()) {
     case u'c':

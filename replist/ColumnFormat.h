@@ -36,7 +36,7 @@ VOK_EXPORT QString RowNumberDec(int Value, int Digits);
 
 // The value a column with this format proposes for an empty cell of row Row:
 // the first item of a list, the "rix" row number, a "$pwd$" password of at
-// most 255 characters, or the literal default.
+// most 255 characters, or the literal default; read-only or not alike.
 VOK_EXPORT QString FormatDefaultValue(const QString& Format, int Row);
 
 } // namespace vok::replist

@@ -2,12 +2,31 @@
 // disabled, and the list sorted with the enabled rows first on request.
 #include "RowFilter.h"
 #include "ReportListViewScopes.h"
+#include "Utf8Text.h"
 
 #include <vok/Vok_replist.h>
+
+#include <string_view>
+#include <vector>
 
 namespace vok {
 
 namespace {
+// Text takes what GetElem gives for a cell of these stored bytes (a check
+// column's flag character dropped), reusing its storage.
+void ReadVisibleText(QString& Text, std::string_view Stored, bool CheckColumn)
+{
+    if (CheckColumn && !Stored.empty()) {
+        if (static_cast<unsigned char>(Stored[0]) >= 0x80) {
+            // A flag that is not ASCII: drop it as one UTF-16 unit, as GetElem does.
+            Text = detail::TextFromUtf8(QByteArrayView(Stored.data(), qsizetype(Stored.size()))).mid(1);
+            return;
+        }
+        Stored.remove_prefix(1);
+    }
+    detail::AssignTextFromUtf8(Text, QByteArrayView(Stored.data(), qsizetype(Stored.size())));
+}
+
 bool Combine(bool Internal, bool Handler, TLogicOp Op)
 {
     switch (Op) {
@@ -32,12 +51,16 @@ void TReportListView::FilterAndSort(const QString& FilterExp, const QList<int>& 
     if (FilterColumns.isEmpty())
         for (int Col = 1; Col <= GetNrOfColumns(); ++Col)
             Columns << Col;
+    std::vector<bool> CheckColumn;
+    for (int Col : Columns)
+        CheckColumn.push_back(GetColCheckMode(Col) != cmNone);
     {
         const SuppressPaintScope Suppress(*this);
+        const TStringArray& Store = FData->Store();
         QStringList Texts(Columns.size());
         for (int Row = 1; Row <= GetNrOfRows(); ++Row) {
             for (int I = 0; I < Columns.size(); ++I)
-                Texts[I] = FData->GetElem(Columns[I], Row);
+                ReadVisibleText(Texts[I], Store.GetStringUtf8(Columns[I], Row), CheckColumn[std::size_t(I)]);
             bool Found = Filter.Matches(Texts);
             if (OnBeforeFilter) {
                 bool HandlerFound = Found;

@@ -113,12 +113,15 @@ void TReportListView::DrawDataCell(int ACol, int ARow, TRect R)
     Canvas->GetBrush()->SetStyle(bsSolid);
     Canvas->GetBrush()->SetColor(Background);
 
-    // 8. Texts wider than the column end in "...".
+    // 8. Texts wider than the column end in "...". The rule measures the text
+    // without its first character; a whole text that fits needs no second
+    // measurement, as its part fits too.
     const TCheckMode CheckMode = GetColCheckMode(Col);
     const bool CheckColumn = CheckMode != cmNone;
     const TAlignment Alignment = GetColAlignment(Col);
     const int Room = GetColWidths(Col) - (CheckColumn ? CheckMargin : 0) - 9;
-    Text = replist::ShortenCellText(Text, Room, Canvas->TextWidth(Text.mid(1)), Alignment == taRightJustify);
+    if (CheckColumn || Canvas->TextWidth(Text) > Room)
+        Text = replist::ShortenCellText(Text, Room, Canvas->TextWidth(Text.mid(1)), Alignment == taRightJustify);
 
     // 9. The background.
     TPen* Pen = Canvas->GetPen();
@@ -129,7 +132,9 @@ void TReportListView::DrawDataCell(int ACol, int ARow, TRect R)
     Canvas->Rectangle(B);
 
     auto PlaceText = [&](const QString& Shown) {
-        const int Width = Canvas->TextWidth(Shown) + (IsItalic(Font) ? ItalicOverhang : 0);
+        // Left-aligned text starts at the margin whatever its width.
+        const int Width =
+            Alignment == taLeftJustify ? 0 : Canvas->TextWidth(Shown) + (IsItalic(Font) ? ItalicOverhang : 0);
         Canvas->TextRect(T, replist::AlignedTextX(Alignment, T.Left, T.Right, Width), T.Top - 1, Shown);
     };
     if (!CheckColumn) {

@@ -114,11 +114,7 @@ int TReportListView::RunRowEditor(int Row, TForm* Form, bool OwnForm, int X0, in
             OnRequestEditFormat(this, Col, Row, Format);
         const replist::ColumnFormatParts Parts = replist::ParseColumnFormat(Format);
         const QChar Letter = Parts.TypeLetter.isNull() ? QLatin1Char('s') : Parts.TypeLetter;
-        // The default of an empty cell follows the type letter, read-only or not.
-        QString DefaultFormat = Format;
-        if (Parts.ReadOnly)
-            DefaultFormat.remove(Format.indexOf(QLatin1Char('#')), 1);
-        const QString DefaultText = replist::FormatDefaultValue(DefaultFormat, Row);
+        const QString DefaultText = replist::FormatDefaultValue(Format, Row);
 
         auto* Label = new TLabel(Form);
         Label->setObjectName(Prefix + QStringLiteral("Label%1").arg(Col));

@@ -51,8 +51,10 @@ RowFilter::RowFilter(const QString& Expression, TFilterMode Mode, bool IgnoreCas
         if (IgnoreCase)
             FRegex.setPatternOptions(QRegularExpression::CaseInsensitiveOption);
         FValid = FRegex.isValid();
-        if (FValid)
+        if (FValid) {
             FRegex.optimize();
+            FRegexMatchesEmpty = FRegex.match(QString()).hasMatch();
+        }
         break;
     case fmBoolean: FValid = Expression.trimmed().isEmpty() || ParseBoolean(Expression); break;
     case fmSimple: break;
@@ -142,7 +144,7 @@ bool RowFilter::Matches(const QStringList& Texts) const
     case fmSimple: return Contains(Texts, FText);
     case fmGrep:
         for (const QString& Text : Texts)
-            if (FRegex.match(Text).hasMatch())
+            if (Text.isEmpty() ? FRegexMatchesEmpty : FRegex.match(Text).hasMatch())
                 return true;
         return false;
     case fmBoolean: return FRoot < 0 || Evaluate(FRoot, Texts);

@@ -39,6 +39,8 @@ private:
     Qt::CaseSensitivity FCase;
     QString FText;
     QRegularExpression FRegex;
+    // Whether FRegex finds a match in an empty text (asked once, not per cell).
+    bool FRegexMatchesEmpty = false;
     std::vector<Node> FNodes;
     int FRoot = -1;
     bool FValid = true;

@@ -381,7 +381,11 @@ TEST(RLDataDefaults, CellDefaultValueByColumnFormat)
         {"[l:5]plain", 1, "plain"},
         {"[dyyyy-MM-dd][100]2024-02-29", 1, "2024-02-29"},
         {"[s]abc", 1, "abc"},
-        {"[#s]abc", 1, ""},
+        // A read-only column proposes its default all the same.
+        {"[#s]abc", 1, "abc"},
+        {"[#i][80]rix3", 12, "012"},
+        {"[#l]red|green", 1, "red"},
+        {"[#]abc", 1, ""},
         {"[x]abc", 1, ""},
         {"abc", 1, ""},
         {"[i]", 1, ""},

@@ -550,6 +550,14 @@ TEST(ReportListView, QtIntegration)
     EXPECT_EQ(View.property("RowColPattern").toInt(), 1);
     EXPECT_TRUE(View.setProperty("NrOfRows", 9));
     EXPECT_EQ(View.GetRowCount(), 10);
+    // Enumerations and flags read and write by name.
+    EXPECT_EQ(View.property("CommonHeaderAlignment").toString(), QStringLiteral("taCenter"));
+    EXPECT_TRUE(View.setProperty("CommonHeaderAlignment", QStringLiteral("taRightJustify")));
+    EXPECT_EQ(View.GetCommonHeaderAlignment(), taRightJustify);
+    EXPECT_EQ(View.property("Options").value<TGridOptions>(),
+              goFixedVertLine | goFixedHorzLine | goColSizing | goRowSelect | goThumbTracking);
+    EXPECT_TRUE(View.setProperty("Options", QStringLiteral("goRowSelect|goColSizing")));
+    EXPECT_EQ(View.GetOptions(), goRowSelect | goColSizing);
     QSignalSpy Changed(&View, &TReportListView::changed);
     QSignalSpy Selected(&View, &TReportListView::selectedChange);
     View.SetElem(1, 1, QStringLiteral("x"));
@@ -632,6 +640,34 @@ TEST(ReportListFilter, FilterAndSortDisablesTheRowsNotFound)
     EXPECT_FALSE(View->GetRowEnabled(4));
     EXPECT_LE(View->GetElem(2, 1).toInt(), View->GetElem(2, 2).toInt());
     EXPECT_LE(View->GetElem(2, 2).toInt(), View->GetElem(2, 3).toInt());
+}
+
+TEST(ReportListFilter, SeesTheVisibleTextOfEveryCell)
+{
+    // A check column's flag is not text; non-ASCII texts and empty cells
+    // read as GetElem gives them.
+    auto View = MakeView(2, 4);
+    View->SetColCheckMode(1, cmBox);
+    const char* Texts[] = {"Xänderung", "", "Xplain", "Überlauf"};
+    for (int Row = 1; Row <= 4; ++Row)
+        View->SetElem(2, Row, QString::fromUtf8(Texts[Row - 1]));
+    View->SetElem(1, 1, QStringLiteral("done"));
+    View->SetElemChecked(1, 1, true);
+    View->SetElem(1, 3, QStringLiteral("open"));
+    View->FilterAndSort(QStringLiteral("X"), {1}, false, fmSimple, 0, true);
+    EXPECT_EQ(View->NumEnabledRows(), 0);
+    View->FilterAndSort(QStringLiteral("ÄNDERUNG"), {}, true, fmSimple, 0, true);
+    EXPECT_EQ(View->NumEnabledRows(), 1);
+    EXPECT_TRUE(View->GetRowEnabled(1));
+    View->FilterAndSort(QStringLiteral("^über"), {2}, true, fmGrep, 0, true);
+    EXPECT_TRUE(View->GetRowEnabled(4));
+    EXPECT_EQ(View->NumEnabledRows(), 1);
+    // An expression that matches the empty text finds the empty cells.
+    View->FilterAndSort(QStringLiteral("^$"), {2}, false, fmGrep, 0, true);
+    EXPECT_EQ(View->NumEnabledRows(), 1);
+    EXPECT_TRUE(View->GetRowEnabled(2));
+    View->FilterAndSort(QStringLiteral("^(done|open)$"), {1}, false, fmGrep, 0, true);
+    EXPECT_EQ(View->NumEnabledRows(), 2);
 }
 
 // ---------------------------------------------------------------- date texts and the row editor

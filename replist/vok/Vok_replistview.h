@@ -111,6 +111,8 @@ class VOK_EXPORT TReportListView : public TCustomDrawGrid
     Q_PROPERTY(quint32 ColorEmptyMsg READ GetColorEmptyMsg WRITE SetColorEmptyMsg)
     /// The header above all columns.
     Q_PROPERTY(QString CommonHeader READ GetCommonHeader WRITE SetCommonHeader)
+    /// Alignment of the common header lines.
+    Q_PROPERTY(vok::InputEnums::TAlignment CommonHeaderAlignment READ GetCommonHeaderAlignment WRITE SetCommonHeaderAlignment)
     /// Whether the common header row is shown.
     Q_PROPERTY(bool CommonHeaderVisible READ GetCommonHeaderVisible WRITE SetCommonHeaderVisible)
     /// Height of the common header row in pixels.
