@@ -41,15 +41,6 @@ void TNumLab::FontChanged()
 
 // ---------------------------------------------------------------- settings
 
-template <class T>
-void TNumLab::StoreAndPaint(T& Field, T Value)
-{
-    if (Field == Value)
-        return;
-    Field = Value;
-    Paint();
-}
-
 void TNumLab::SetAlignment(TAlignment Value) { StoreAndPaint(FAlignment, Value); }
 void TNumLab::SetColorLabBakG(TColor Value) { StoreAndPaint(FColorLabBakG, Value); }
 void TNumLab::SetColorLabText(TColor Value) { StoreAndPaint(FColorLabText, Value); }

@@ -43,37 +43,28 @@ QSize TThumbnails::minimumSizeHint() const
 
 TThumbLayout TThumbnails::Layout() const { return {FSlideSize, FSlideDistance, FSlideMargin, FColumns}; }
 
-template <class T>
-void TThumbnails::Store(T& Field, T Value)
-{
-    if (Field == Value)
-        return;
-    Field = Value;
-    Paint();
-}
-
 void TThumbnails::SetAntiAlias(bool Value)
 {
     FAntiAlias = Value;
     Paint();
 }
 
-void TThumbnails::SetColorBackGnd(TColor Value) { Store(FColorBackGnd, Value); }
-void TThumbnails::SetColorCover(TColor Value) { Store(FColorCover, Value); }
-void TThumbnails::SetColorSelected(TColor Value) { Store(FColorSelected, Value); }
-void TThumbnails::SetColorFocus(TColor Value) { Store(FColorFocus, Value); }
-void TThumbnails::SetColorMark(TColor Value) { Store(FColorMark, Value); }
-void TThumbnails::SetColorScheme(TColorScheme Value) { Store(FColorScheme, Value); }
-void TThumbnails::SetFocusLinewidth(int Value) { Store(FFocusLinewidth, std::clamp(Value, 0, 10)); }
-void TThumbnails::SetFrameStyle(TFrameStyle Value) { Store(FFrameStyle, Value); }
-void TThumbnails::SetOuterFrameStyle(TFrameStyle Value) { Store(FOuterFrameStyle, Value); }
-void TThumbnails::SetInnerFrameStyle(TFrameStyle Value) { Store(FInnerFrameStyle, Value); }
-void TThumbnails::SetSlideDistance(int Value) { Store(FSlideDistance, std::clamp(Value, 0, 100)); }
-void TThumbnails::SetSlideMargin(int Value) { Store(FSlideMargin, std::clamp(Value, 0, 100)); }
+void TThumbnails::SetColorBackGnd(TColor Value) { StoreAndPaint(FColorBackGnd, Value); }
+void TThumbnails::SetColorCover(TColor Value) { StoreAndPaint(FColorCover, Value); }
+void TThumbnails::SetColorSelected(TColor Value) { StoreAndPaint(FColorSelected, Value); }
+void TThumbnails::SetColorFocus(TColor Value) { StoreAndPaint(FColorFocus, Value); }
+void TThumbnails::SetColorMark(TColor Value) { StoreAndPaint(FColorMark, Value); }
+void TThumbnails::SetColorScheme(TColorScheme Value) { StoreAndPaint(FColorScheme, Value); }
+void TThumbnails::SetFocusLinewidth(int Value) { StoreAndPaint(FFocusLinewidth, std::clamp(Value, 0, 10)); }
+void TThumbnails::SetFrameStyle(TFrameStyle Value) { StoreAndPaint(FFrameStyle, Value); }
+void TThumbnails::SetOuterFrameStyle(TFrameStyle Value) { StoreAndPaint(FOuterFrameStyle, Value); }
+void TThumbnails::SetInnerFrameStyle(TFrameStyle Value) { StoreAndPaint(FInnerFrameStyle, Value); }
+void TThumbnails::SetSlideDistance(int Value) { StoreAndPaint(FSlideDistance, std::clamp(Value, 0, 100)); }
+void TThumbnails::SetSlideMargin(int Value) { StoreAndPaint(FSlideMargin, std::clamp(Value, 0, 100)); }
 
 void TThumbnails::SetSlideSize(int Value)
 {
-    Store(FSlideSize, std::clamp(Value, MinSlideSize, std::max(MinSlideSize, GetWidth())));
+    StoreAndPaint(FSlideSize, std::clamp(Value, MinSlideSize, std::max(MinSlideSize, GetWidth())));
     updateGeometry();
 }
 

@@ -160,15 +160,6 @@ void TMeter::Loaded()
 
 // ---------------------------------------------------------------- TMeter: plain settings
 
-template <class T>
-void TMeter::StoreAndPaint(T& Field, T Value)
-{
-    if (Field == Value)
-        return;
-    Field = Value;
-    Paint();
-}
-
 void TMeter::SetAnchorSize(int Value) { StoreAndPaint(FAnchorSize, Value); }
 void TMeter::SetAnchorCovered(bool Value) { StoreAndPaint(FAnchorCovered, Value); }
 void TMeter::SetColorBakG(TColor Value) { StoreAndPaint(FColorBakG, Value); }

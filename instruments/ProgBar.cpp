@@ -57,15 +57,6 @@ void TProgBar::UpdateSizePolicy()
 
 // ---------------------------------------------------------------- plain settings
 
-template <class T>
-void TProgBar::StoreAndPaint(T& Field, T Value)
-{
-    if (Field == Value)
-        return;
-    Field = Value;
-    Paint();
-}
-
 void TProgBar::SetColorBackGnd(TColor Value) { StoreAndPaint(FColorBackGnd, Value); }
 void TProgBar::SetColorMapMode(TColorMapping Value) { StoreAndPaint(FColorMapMode, Value); }
 void TProgBar::SetColorGrid(TColor Value) { StoreAndPaint(FColorGrid, Value); }

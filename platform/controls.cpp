@@ -7,6 +7,7 @@
 #include "accessibility.h"
 #include "raster.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QPainter>

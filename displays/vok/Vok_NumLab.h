@@ -269,9 +269,6 @@ protected:
 private:
     class Painter;
 
-    template <class T>
-    void StoreAndPaint(T& Field, T Value);
-
     void ResetAlignment() { SetAlignment(taCenter); }
     void ResetColorLabBakG() { SetColorLabBakG(clBtnFace); }
     void ResetColorLabText() { SetColorLabText(0x000000); }

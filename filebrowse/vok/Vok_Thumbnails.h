@@ -283,8 +283,6 @@ private:
 
     /// The geometry of the current settings (ThumbLayout.h).
     TThumbLayout Layout() const;
-    template <class T>
-    void Store(T& Field, T Value);
     /// Resizes the selection to Min .. Max, keeping the bits of the slides
     /// that stay, and clamps the scroll position into the range.
     void RangeChanged(int OldMin);

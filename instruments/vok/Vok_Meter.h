@@ -532,8 +532,6 @@ private:
     /// valueChanged/valueSecChanged for the needle values that changed.
     void NotifyValueChanges(double OldValue, double OldValueSec);
 
-    template <class T>
-    void StoreAndPaint(T& Field, T Value);
     void ClampIntoRange(double& Field) const;
     bool LoadAnchorImage(const QString& FileName);
 

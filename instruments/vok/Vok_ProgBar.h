@@ -316,8 +316,6 @@ protected:
 private:
     class Painter;
 
-    template <class T>
-    void StoreAndPaint(T& Field, T Value);
     void StoreValue(double Value);
     void InterpolateColorTable();
     void UpdateSizePolicy();

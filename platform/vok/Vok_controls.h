@@ -21,7 +21,7 @@
 #include <vok/Vok_keys.h>
 #include <vok/Vok_sysservices.h>
 
-#include <QAccessible>
+#include <QtGui/qaccessible_base.h>
 #include <QContextMenuEvent>
 #include <QEnterEvent>
 #include <QFocusEvent>
@@ -33,6 +33,7 @@
 #include <QWidget>
 
 #include <type_traits>
+#include <utility>
 
 namespace vok {
 
@@ -559,6 +560,17 @@ protected:
     /// differs from it (another screen, a changed ratio); a new picture waits
     /// for its Paint(). Paint events call it before they show the picture.
     void FitPicture();
+
+    /// Stores Value in Field and repaints, unless Field already holds it: the
+    /// setter of a plain drawing setting.
+    template <class T>
+    void StoreAndPaint(T& Field, T Value)
+    {
+        if (Field == Value)
+            return;
+        Field = std::move(Value);
+        Paint();
+    }
 
 private:
     QImage FPicture;
