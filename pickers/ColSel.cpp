@@ -1,4 +1,5 @@
 #include <vok/Vok_Colsel.h>
+#include <vok/Vok_colors.h>
 #include <vok/Vok_forms.h>
 #include <vok/Vok_syscolors.h>
 

@@ -1,6 +1,7 @@
 // The color selector and the color button.
 #include <vok/Vok_Colbut.h>
 #include <vok/Vok_Colsel.h>
+#include <vok/Vok_colors.h>
 #include <vok/Vok_forms.h>
 #include <vok/Vok_syscolors.h>
 

@@ -4,6 +4,7 @@
 // selector whose choice is shown large.
 #include "GalleryPages.h"
 
+#include <vok/Vok_bitmap.h>
 #include <vok/Vok_Colbut.h>
 #include <vok/Vok_Colsel.h>
 #include <vok/Vok_forms.h>

@@ -3,7 +3,7 @@
 /// transparency come from the platform label. \file
 #pragma once
 
-#include <vok/Vok_stdctrls.h>
+#include <vok/Vok_labels.h>
 #include <vok/vok_export.h>
 
 namespace vok {

@@ -3,7 +3,7 @@
 /// RepeatClickInterval milliseconds, as spin and scroll buttons do. \file
 #pragma once
 
-#include <vok/Vok_stdctrls.h>
+#include <vok/Vok_speedbutton.h>
 #include <vok/Vok_timers.h>
 #include <vok/vok_export.h>
 

@@ -3,8 +3,7 @@
 /// color dialog. \file
 #pragma once
 
-#include <vok/Vok_base.h>
-#include <vok/Vok_stdctrls.h>
+#include <vok/Vok_labels.h>
 #include <vok/vok_export.h>
 
 #include <QPointer>

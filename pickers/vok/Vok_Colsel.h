@@ -3,8 +3,7 @@
 /// the list is opened with the pointer over the bar. \file
 #pragma once
 
-#include <vok/Vok_base.h>
-#include <vok/Vok_stdctrls.h>
+#include <vok/Vok_combobox.h>
 #include <vok/vok_export.h>
 
 #include <array>
