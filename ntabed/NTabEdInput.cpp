@@ -23,7 +23,6 @@ constexpr int NameEditOffsetX = 30;
 constexpr int NameEditOffsetY = 5;
 constexpr int DataMenuOffsetX = 10;
 constexpr int DataMenuOffsetY = -20;
-constexpr int HeadingMenuOffset = 20;
 const QChar EnterKey(13);
 const QChar EscapeKey(27);
 
@@ -342,9 +341,7 @@ void TNTabEd::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
         if (Button == mbRight && !FBlockInternalPopup && FCommentEditingAllowed)
             OpenCommentEditor();
     } else if ((Q.X > FColOffset || Q.Y > FRowOffset) && Button == mbRight && Internal) {
-        const TRect R = CellRect(Q.X, Q.Y);
-        const TPoint Screen = ClientToScreen({R.Left + HeadingMenuOffset, R.Top + HeadingMenuOffset});
-        PopupHeadingMenu(Screen.X, Screen.Y);
+        PopupHeadingMenuAtCell(Q);
     }
 }
 

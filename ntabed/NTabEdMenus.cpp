@@ -206,6 +206,13 @@ void TNTabEd::InvertPopupCell()
     Canvas->GetBrush()->SetStyle(bsSolid);
 }
 
+void TNTabEd::PopupHeadingMenuAtCell(TGridCoord Cell)
+{
+    const TRect R = CellRect(Cell.X, Cell.Y);
+    const TPoint Screen = ClientToScreen({R.Left + HeadingMenuOffset, R.Top + HeadingMenuOffset});
+    PopupHeadingMenu(Screen.X, Screen.Y);
+}
+
 void TNTabEd::PopupHeadingMenu(int X, int Y)
 {
     PrepareHeadingMenu();
@@ -323,9 +330,7 @@ void TNTabEd::PopupMenuClickPrecision(QObject*)
         return;
     SetPrecision(C, NextPrecision(GetPrecision(C)));
     // The menu opens again on the same heading, so the user can step on.
-    const TRect R = CellRect(FPopupCell.X, FPopupCell.Y);
-    const TPoint Screen = ClientToScreen({R.Left + HeadingMenuOffset, R.Top + HeadingMenuOffset});
-    PopupHeadingMenu(Screen.X, Screen.Y);
+    PopupHeadingMenuAtCell(FPopupCell);
     ChangedLayout();
 }
 

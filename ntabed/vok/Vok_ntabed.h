@@ -731,6 +731,8 @@ private:
     void ResizePrecisions(int NewCount);
     void BuildMenus();
     void PrepareHeadingMenu();
+    /// Opens the heading menu just inside the top-left corner of Cell.
+    void PopupHeadingMenuAtCell(TGridCoord Cell);
     void PrepareDataMenu();
     void OpenNameEditor();
     void UpdateEditingOption();
