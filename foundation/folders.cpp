@@ -86,12 +86,4 @@ bool ListSubFolders(const QString& Path, QList<TSubFolder>& List, bool Probe)
     return true;
 }
 
-bool HasSubFolder(const QString& Path)
-{
-    if (Path.isEmpty())
-        return false;
-    const DirHandle D = OpenFolder(AT_FDCWD, QFile::encodeName(Path).constData());
-    return D && AnyVisibleFolder(D.get());
-}
-
 } // namespace vok

@@ -1,7 +1,7 @@
 /// Folder search of the base library: the subfolders of a folder, read with
 /// one pass over the directory (no per-entry status call where the file
-/// system reports entry types), and whether a folder has any subfolder.
-/// Names beginning with "." are left out, as are "." and "..". \file
+/// system reports entry types). Names beginning with "." are left out, as
+/// are "." and "..". \file
 #pragma once
 
 #include <vok/vok_export.h>
@@ -25,8 +25,5 @@ struct TSubFolder
 /// subfolders are symbolic links counts as having none). False, and List
 /// untouched, when Path cannot be read.
 VOK_EXPORT bool ListSubFolders(const QString& Path, QList<TSubFolder>& List, bool Probe);
-
-/// Whether Path has at least one subfolder (false when it cannot be read).
-VOK_EXPORT bool HasSubFolder(const QString& Path);
 
 } // namespace vok
