@@ -119,6 +119,9 @@ TSevenSeg::TSevenSeg(QWidget* AOwner)
     , ImgCache(std::make_unique<TBitmap>())
     , FPaintBmp(std::make_unique<TBitmap>())
 {
+    // The master digit is only a source for shrinking into the glyph cache,
+    // which has the screen's ratio: its logical pixels are detail enough.
+    DigImg->SetDevicePixelRatio(1);
     DigImg->SetPixelFormat(pf32bit);
     ImgCache->SetPixelFormat(pf32bit);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -323,7 +326,9 @@ void TSevenSeg::Paint()
     C->GetBrush()->SetColor(FColorBakG);
     C->FillRect(Rect(0, 0, W, H));
 
-    if (FCacheEnabled != isEnabled())
+    // The glyphs follow the enabled state and the device pixel ratio (a move
+    // to another screen).
+    if (FCacheEnabled != isEnabled() || ImgCache->GetDevicePixelRatio() != FPaintBmp->GetDevicePixelRatio())
         CreateImageCache();
     const TSevenSegLayout L = Layout();
     if (!L.IsEmpty() && ImgCache->GetHeight() == L.CacheHeight) {
