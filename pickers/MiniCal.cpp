@@ -1,6 +1,8 @@
 #include "CalendarMath.h"
 
 #include <vok/Vok_MiniCal.h>
+#include <vok/Vok_colors.h>
+#include <vok/Vok_names.h>
 #include <vok/Vok_syscolors.h>
 
 #include <QDate>

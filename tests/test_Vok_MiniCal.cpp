@@ -2,6 +2,7 @@
 #include "PinnedSystem.h"
 
 #include <vok/Vok_MiniCal.h>
+#include <vok/Vok_colors.h>
 
 #include <gtest/gtest.h>
 

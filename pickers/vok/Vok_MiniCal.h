@@ -4,9 +4,9 @@
 /// returns to today. Also CalcEasterSunday. \file
 #pragma once
 
-#include <vok/Vok_base.h>
-#include <vok/Vok_math.h>
 #include <vok/Vok_grids.h>
+#include <vok/Vok_math.h>
+#include <vok/Vok_system.h>
 #include <vok/vok_export.h>
 
 #include <QStringList>
