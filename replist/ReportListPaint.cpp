@@ -130,6 +130,8 @@ void TReportListView::DrawDataCell(int ACol, int ARow, TRect R)
     Pen->SetWidth(1);
     Pen->SetColor(PenColor);
     Canvas->Rectangle(B);
+    // The background is filled: the text needs no box of its own.
+    Canvas->GetBrush()->SetStyle(bsClear);
 
     auto PlaceText = [&](const QString& Shown) {
         // Left-aligned text starts at the margin whatever its width.
