@@ -373,14 +373,30 @@ void PaintMask(const PixelTarget& Target, FigureMask& Mask, const TPen& Pen, con
 
 // The path through the device centres of the points' logical pixels, for
 // strokes handed to Qt.
-QPainterPath DevicePath(const QList<TPoint>& Points, const raster::DeviceScale& Scale, bool Closed)
+// Marks the stroke of the polyline through the device centres of Points,
+// PenWidth device pixels wide with round caps and joins (as Qt's stroker
+// draws it), row by row along each segment.
+void MarkPolylineStroke(
+    FigureMask& Mask, const QList<TPoint>& Points, const raster::DeviceScale& Scale, int PenWidth, bool Closed)
 {
-    QPainterPath Path(Scale.Centre(Points[0]));
-    for (qsizetype I = 1; I < Points.size(); ++I)
-        Path.lineTo(Scale.Centre(Points[I]));
-    if (Closed)
-        Path.closeSubpath();
-    return Path;
+    const TRect& Box = Mask.Box();
+    const double Radius = PenWidth / 2.0;
+    auto MarkSegment = [&](QPointF A, QPointF B) {
+        const raster::Capsule Stroke(A, B, Radius);
+        const int Bottom = std::min(Box.Bottom, Stroke.Bottom());
+        for (int Y = std::max(Box.Top, Stroke.Top()); Y < Bottom; ++Y) {
+            const raster::RowSpan S = Stroke.Row(Y);
+            for (int X = std::max(S.X1, Box.Left); X < std::min(S.X2, Box.Right); ++X)
+                Mask.Set(X, Y, mkOutline);
+        }
+    };
+    const qsizetype N = Points.size();
+    if (N == 1)
+        MarkSegment(Scale.Centre(Points[0]), Scale.Centre(Points[0]));
+    for (qsizetype I = 1; I < N; ++I)
+        MarkSegment(Scale.Centre(Points[I - 1]), Scale.Centre(Points[I]));
+    if (Closed && N > 2)
+        MarkSegment(Scale.Centre(Points[N - 1]), Scale.Centre(Points[0]));
 }
 
 // Box of a figure's wide-pen stroke: inset by half the pen so the stroke
@@ -649,6 +665,12 @@ void TCanvas::LineTo(int X, int Y)
                 Target.Span(From.Y, From.X, To.X, Color, Mode);
             else
                 Target.Span(From.Y, To.X + 1, From.X + 1, Color, Mode);
+        } else if (Style == psSolid && From.X == To.X) {
+            // A solid vertical line is one column: From up to, not including, To.
+            if (From.Y <= To.Y)
+                Target.Box({From.X, From.Y, From.X + 1, To.Y}, Color, Mode);
+            else
+                Target.Box({From.X, To.Y + 1, From.X + 1, From.Y + 1}, Color, Mode);
         } else if (Style == psSolid) {
             raster::ForEachLinePoint(
                 From, To, false, Target.Clip(), [&](int PX, int PY, int) { Target.Plot(PX, PY, Color, Mode); });
@@ -748,7 +770,7 @@ void TCanvas::Polygon(const QList<TPoint>& Corners)
                     Mask.Set(X, Y, P.On ? mkOutline : mkOutside);
         }
     } else if (PenWidth > 0) {
-        MarkStroke(Mask, DevicePath(Points, Scale, true), PenWidth);
+        MarkPolylineStroke(Mask, Points, Scale, PenWidth, true);
     }
     PaintMask(PixelTarget(*FImage, Clip), Mask, *FPen, *FBrush);
     Changed();
@@ -762,7 +784,7 @@ bool TCanvas::PaintWideStroke(const QList<TPoint>& Points)
     FigureMask Mask(MaskBox(Scale.Rect(PointBounds(Points)), PenWidth, Clip));
     if (Mask.Empty())
         return false;
-    MarkStroke(Mask, DevicePath(Points, Scale, false), PenWidth);
+    MarkPolylineStroke(Mask, Points, Scale, PenWidth, false);
     PaintMask(PixelTarget(*FImage, Clip), Mask, *FPen, *FBrush);
     return true;
 }

@@ -70,6 +70,70 @@ RowSpan EllipseRow(const TRect& Box, int Y)
     return {std::max(X1, Box.Left), std::min(X2, Box.Right)};
 }
 
+Capsule::Capsule(QPointF A, QPointF B, double Radius)
+    : FA(A)
+    , FB(B)
+    , FDir(B - A)
+    , FRadius(Radius)
+    , FReach(Radius * std::hypot(FDir.x(), FDir.y()))
+    , FLengthSquared(QPointF::dotProduct(FDir, FDir))
+    , FTop(int(std::clamp(std::floor(std::min(A.y(), B.y()) - Radius), -2.0 * CoordinateLimit, 2.0 * CoordinateLimit)))
+    , FBottom(int(std::clamp(std::ceil(std::max(A.y(), B.y()) + Radius), -2.0 * CoordinateLimit, 2.0 * CoordinateLimit)) + 1)
+{
+}
+
+RowSpan Capsule::Row(int Y) const
+{
+    // The row's centre line meets the capsule (convex) in one interval: the
+    // hull of what it has in common with the two end discs and the band
+    // along the segment.
+    const double YC = Y + 0.5;
+    double Left = std::numeric_limits<double>::infinity();
+    double Right = -Left;
+    auto Take = [&](double From, double To) {
+        if (From > To)
+            return;
+        Left = std::min(Left, From);
+        Right = std::max(Right, To);
+    };
+    for (const QPointF& End : {FA, FB}) {
+        const double Ey = YC - End.y();
+        if (Ey * Ey <= FRadius * FRadius) {
+            const double H = std::sqrt(FRadius * FRadius - Ey * Ey);
+            Take(End.x() - H, End.x() + H);
+        }
+    }
+    const double Dx = FDir.x();
+    const double Dy = FDir.y();
+    const double Ry = YC - FA.y();
+    if (FLengthSquared > 0 && Dy != 0) {
+        // Within Radius of the line: |Dx * Ry - Dy * (x - AX)| <= Radius * Length.
+        double From = FA.x() + (Dx * Ry - FReach) / Dy;
+        double To = FA.x() + (Dx * Ry + FReach) / Dy;
+        if (From > To)
+            std::swap(From, To);
+        // Projecting onto the segment: 0 <= Dx * (x - AX) + Dy * Ry <= Length^2.
+        if (Dx != 0) {
+            double P1 = FA.x() - Dy * Ry / Dx;
+            double P2 = FA.x() + (FLengthSquared - Dy * Ry) / Dx;
+            if (P1 > P2)
+                std::swap(P1, P2);
+            Take(std::max(From, P1), std::min(To, P2));
+        } else if (Dy * Ry >= 0 && Dy * Ry <= FLengthSquared) {
+            Take(From, To);
+        }
+    } else if (FLengthSquared > 0 && std::abs(Ry) <= FRadius) {
+        Take(std::min(FA.x(), FB.x()), std::max(FA.x(), FB.x()));
+    }
+    if (Left > Right)
+        return {};
+    // Pixels whose centre X + 0.5 lies in [Left, Right], within the limits.
+    const double Limit = 2.0 * CoordinateLimit;
+    const int X1 = int(std::clamp(std::ceil(Left - 0.5), -Limit, Limit));
+    const int X2 = int(std::clamp(std::floor(Right - 0.5), -Limit, Limit)) + 1;
+    return {X1, X2};
+}
+
 double ScreenAngle(double CX, double CY, double X, double Y)
 {
     double A = std::atan2(CY - Y, X - CX);

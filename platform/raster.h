@@ -9,9 +9,8 @@
 #include <vok/vok_export.h>
 
 #include <QList>
-#include <QVarLengthArray>
-
 #include <QPointF>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -42,6 +41,7 @@ class DeviceScale
 public:
     explicit DeviceScale(double Ratio)
         : FRatio(std::isfinite(Ratio) && Ratio > 0 ? Ratio : 1.0)
+        , FWhole(FRatio == std::floor(FRatio) && FRatio <= MaxWholeRatio ? int(FRatio) : 0)
     {
     }
 
@@ -54,6 +54,8 @@ public:
     {
         if (Identity())
             return X;
+        if (FWhole > 0)
+            return int(std::clamp((long long)X * FWhole, -2LL * CoordinateLimit, 2LL * CoordinateLimit));
         const double D = std::floor(X * FRatio + 0.5);
         return int(std::clamp(D, -2.0 * CoordinateLimit, 2.0 * CoordinateLimit));
     }
@@ -78,7 +80,11 @@ public:
     int Logical(int Device) const { return Identity() ? Device : int(std::lround(Device / FRatio)); }
 
 private:
+    // Whole ratios up to this one scale by an integer product.
+    static constexpr int MaxWholeRatio = 64;
+
     double FRatio;
+    int FWhole; // the ratio when it is a whole number, else 0
 };
 
 // Calls Emit(X, Y, K) for the pixels of the line from A to B that lie in
@@ -141,6 +147,29 @@ struct RowSpan
 
 // Sorted, disjoint runs of one row.
 using RowSpans = QVarLengthArray<RowSpan, 8>;
+
+// The points within Radius of the segment from A to B: the segment as a pen
+// Radius * 2 wide strokes it with round caps and joins.
+class VOK_EXPORT Capsule
+{
+public:
+    Capsule(QPointF A, QPointF B, double Radius);
+    // The rows it may reach: [Top, Bottom).
+    int Top() const { return FTop; }
+    int Bottom() const { return FBottom; }
+    // The pixels of row Y whose centres lie within it.
+    RowSpan Row(int Y) const;
+
+private:
+    QPointF FA;
+    QPointF FB;
+    QPointF FDir; // B - A
+    double FRadius;
+    double FReach; // Radius times the segment's length
+    double FLengthSquared;
+    int FTop;
+    int FBottom;
+};
 
 // The pixels that lie in both A and B.
 VOK_EXPORT RowSpans Intersection(const RowSpans& A, const RowSpans& B);

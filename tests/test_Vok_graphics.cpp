@@ -512,6 +512,49 @@ TEST(RasterRows, SweepRowsAgreeWithThePixelTest)
     }
 }
 
+TEST(RasterRows, CapsuleRowsAgreeWithTheDistanceTest)
+{
+    // Segments in every direction, axis-parallel and degenerate ones, pens
+    // from one to five pixels at whole and half positions; a pixel belongs
+    // to the stroke when its centre lies within the radius of the segment
+    // (centres on the boundary, up to rounding, are left out of the check).
+    std::mt19937 Rng(5);
+    auto Random = [&](double Lo, double Hi) { return std::uniform_real_distribution<double>(Lo, Hi)(Rng); };
+    auto Half = [&](double Lo, double Hi) { return std::round(Random(Lo, Hi) * 2) / 2; };
+    for (int I = 0; I < 2000; ++I) {
+        QPointF A(Half(-20, 20), Half(-20, 20));
+        QPointF B(Half(-20, 20), Half(-20, 20));
+        if (I % 5 == 1)
+            B.setX(A.x());
+        if (I % 5 == 2)
+            B.setY(A.y());
+        if (I % 5 == 3)
+            B = A;
+        const double Radius = Half(1, 5) / 2;
+        const raster::Capsule Stroke(A, B, Radius);
+        auto Distance = [&](QPointF P) {
+            const QPointF D = B - A;
+            const double L2 = QPointF::dotProduct(D, D);
+            const double T = L2 > 0 ? std::clamp(QPointF::dotProduct(P - A, D) / L2, 0.0, 1.0) : 0.0;
+            const QPointF Q = A + T * D - P;
+            return std::hypot(Q.x(), Q.y());
+        };
+        for (int Y = -30; Y < 30; ++Y) {
+            const raster::RowSpan Row = Stroke.Row(Y);
+            if (Row.X2 > Row.X1) {
+                ASSERT_GE(Y, Stroke.Top()) << "case " << I;
+                ASSERT_LT(Y, Stroke.Bottom()) << "case " << I;
+            }
+            for (int X = -30; X < 30; ++X) {
+                const double D = Distance(QPointF(X + 0.5, Y + 0.5));
+                if (std::abs(D - Radius) < 1e-9)
+                    continue;
+                ASSERT_EQ(Row.Contains(X), D < Radius) << "case " << I << ", pixel " << X << "," << Y;
+            }
+        }
+    }
+}
+
 TEST(CanvasFigures, OutlinesAreTheEdgeOfTheFillAndEveryPixelIsPaintedOnce)
 {
     // Against the brush-only figure: a one-pixel pen draws exactly the
