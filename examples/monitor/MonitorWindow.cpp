@@ -56,6 +56,9 @@ MonitorWindow::MonitorWindow(QWidget* Parent)
     FSetpoint->SetLeftSpace(FSetpoint->fontMetrics().horizontalAdvance(FSetpoint->GetLeftText()) + 8);
     FSetpoint->SetRightText(QStringLiteral("\u00B0C"));
     FSetpoint->SetValue(45.0);
+    // The box takes the palette's input colors, as the line edit above does.
+    FSetpoint->SetColorBoxBG(vok::clWindow);
+    FSetpoint->SetColorBoxText(vok::clWindowText);
     FPause = new QPushButton(QStringLiteral("Pause sampling"));
     FPause->setCheckable(true);
     auto* ControlLayout = new QVBoxLayout(Control);
@@ -82,9 +85,10 @@ MonitorWindow::MonitorWindow(QWidget* Parent)
     FMeter->SetThresholdHigh(80);
     FMeter->SetScaleBkVisible(true);
     FMeter->SetScaleBkWidth(8);
-    // The dial takes the window color, so that its labels (in the window text
-    // color) stay legible under any palette.
+    // The dial takes the window color, so that its labels and ticks (in the
+    // window text color) stay legible under any palette.
     FMeter->SetColorBakG(vok::clWindow);
+    FMeter->SetColorScale(vok::clWindowText);
     FMeter->GetNeedleLayout()->SetColorOutline(vok::clWindowText);
     FMeter->GetNeedleLayoutSec()->SetVisible(true);
     FMeter->GetNeedleLayoutSec()->SetColorBody(0x0000C0);
