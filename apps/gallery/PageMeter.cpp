@@ -21,13 +21,16 @@ namespace {
 using namespace vok;
 
 // A meter with the look of a panel instrument: cream dial, dark blue scale,
-// gray rims.
+// black print, a gray hub and gray rims, whatever the application's palette.
 TMeter* PanelMeter(const QString& Caption, int Width, int Height)
 {
     auto* M = new TMeter;
     M->SetBounds(0, 0, Width, Height);
     M->SetColorBakG(0xE8F8FC);
     M->SetColorScale(0x402010);
+    M->SetColorCover(0xD8D8D8);
+    M->GetFont()->SetColor(0x000000);
+    M->GetFontCaption()->SetColor(0x000000);
     M->SetCaption(Caption);
     M->GetNeedleLayout()->SetColorBody(0x202020);
     M->GetNeedleLayout()->SetColorOutline(0x000000);
