@@ -4,6 +4,8 @@
 
 #include <vok/Vok_ntabed.h>
 
+#include <utility>
+
 namespace vok {
 
 using namespace ntabed;
@@ -165,6 +167,10 @@ void TNTabEd::TopLeftChanged()
 {
     ReportSelection();
     TCustomDrawGrid::TopLeftChanged();
+    if (std::exchange(FNotifiedTopRow, GetTopRow()) != FNotifiedTopRow)
+        emit topRowChanged(FNotifiedTopRow);
+    if (std::exchange(FNotifiedLeftCol, GetLeftCol()) != FNotifiedLeftCol)
+        emit leftColChanged(FNotifiedLeftCol);
 }
 
 } // namespace vok

@@ -10,6 +10,7 @@
 #include <memory>
 #include <new>
 #include <numeric>
+#include <utility>
 
 namespace vok {
 
@@ -323,8 +324,10 @@ void TReportListView::TopLeftChanged()
 {
     Invalidate();
     TCustomDrawGrid::TopLeftChanged();
-    emit topRowChanged(GetTopRow());
-    emit leftColChanged(GetLeftCol());
+    if (std::exchange(FNotifiedTopRow, GetTopRow()) != FNotifiedTopRow)
+        emit topRowChanged(FNotifiedTopRow);
+    if (std::exchange(FNotifiedLeftCol, GetLeftCol()) != FNotifiedLeftCol)
+        emit leftColChanged(FNotifiedLeftCol);
 }
 
 void TReportListView::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)

@@ -199,6 +199,23 @@ TEST(NTabEdLayout, ScrollingInDataNumbersIsClamped)
     EXPECT_EQ(Ed->GetTopRow(), 50);
 }
 
+TEST(NTabEdLayout, ScrollingNotifiesOnlyWhatMoved)
+{
+    auto Ed = MakeEditor(40, 200);
+    Ed->SetBounds(0, 0, 300, 200);
+    QSignalSpy Rows(Ed.get(), &TNTabEd::topRowChanged);
+    QSignalSpy Cols(Ed.get(), &TNTabEd::leftColChanged);
+    Ed->SetTopRow(50);
+    Ed->SetTopRow(50);
+    ASSERT_EQ(Rows.count(), 1);
+    EXPECT_EQ(Rows[0][0].toInt(), 50);
+    EXPECT_EQ(Cols.count(), 0);
+    Ed->SetLeftCol(3);
+    EXPECT_EQ(Rows.count(), 1);
+    ASSERT_EQ(Cols.count(), 1);
+    EXPECT_EQ(Cols[0][0].toInt(), 3);
+}
+
 TEST(NTabEdLayout, AutoSizesFollowTheTexts)
 {
     auto Ed = MakeEditor(2, 3);

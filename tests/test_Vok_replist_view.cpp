@@ -151,13 +151,20 @@ TEST(ReportListView, TopRowAndLeftColInDataNumbers)
 {
     auto View = MakeView(12, 200);
     View->SetCommonHeaderVisible(true);
+    QSignalSpy Rows(View.get(), &TReportListView::topRowChanged);
+    QSignalSpy Cols(View.get(), &TReportListView::leftColChanged);
     View->SetTopRow(50);
     EXPECT_EQ(View->GetTopRow(), 50);
     EXPECT_EQ(View->TCustomGrid::GetTopRow(), 51);
     View->SetTopRow(-5);
     EXPECT_EQ(View->GetTopRow(), 1);
+    // Each move is told once, and only for the coordinate that moved.
+    EXPECT_EQ(Rows.count(), 2);
+    EXPECT_EQ(Cols.count(), 0);
     View->SetLeftCol(3);
     EXPECT_EQ(View->GetLeftCol(), 3);
+    EXPECT_EQ(Rows.count(), 2);
+    EXPECT_EQ(Cols.count(), 1);
     EXPECT_EQ(View->TCustomGrid::GetLeftCol(), 2);
     View->SetFixedFirstColumn(true);
     View->SetLeftCol(1);

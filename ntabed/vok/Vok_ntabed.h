@@ -95,9 +95,9 @@ class VOK_EXPORT TNTabEd : public TCustomDrawGrid
     /// Copy puts 14 significant digits on the clipboard instead of the column precision.
     Q_PROPERTY(bool ClipboardUseFullPrec READ GetClipboardUseFullPrec WRITE SetClipboardUseFullPrec)
     /// The first data column scrolled into view.
-    Q_PROPERTY(int LeftCol READ GetLeftCol WRITE SetLeftCol STORED false)
+    Q_PROPERTY(int LeftCol READ GetLeftCol WRITE SetLeftCol NOTIFY leftColChanged STORED false)
     /// The first data row scrolled into view.
-    Q_PROPERTY(int TopRow READ GetTopRow WRITE SetTopRow STORED false)
+    Q_PROPERTY(int TopRow READ GetTopRow WRITE SetTopRow NOTIFY topRowChanged STORED false)
     /// Rows the pick list of a nominal column shows.
     Q_PROPERTY(int NomEditDropDownCount READ GetNomEditDropDownCount WRITE SetNomEditDropDownCount)
     /// Number of data columns.
@@ -707,6 +707,8 @@ Q_SIGNALS:
     void dataReadOnlyChanged(bool DataReadOnly); ///< DataReadOnly switched.
     void nrOfColumnsChanged(int NrOfColumns); ///< The number of data columns changed.
     void nrOfRowsChanged(int NrOfRows); ///< The number of data rows changed.
+    void leftColChanged(int LeftCol); ///< The view scrolled to another first data column.
+    void topRowChanged(int TopRow); ///< The view scrolled to another first data row.
 
 protected:
     void FontChanged() override; ///< Repaints with the new font.
@@ -809,6 +811,10 @@ private:
     std::array<TMenuItem*, 5> FHeadItems{};
     /// Mark A, mark B, unmark A, unmark B: four items each.
     std::array<std::array<TMenuItem*, 4>, 4> FMarkItems{};
+
+    /// The scroll position leftColChanged and topRowChanged told last.
+    int FNotifiedLeftCol = 1;
+    int FNotifiedTopRow = 1;
 };
 
 } // namespace vok

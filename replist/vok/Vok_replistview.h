@@ -741,6 +741,9 @@ private:
     bool FSuppressPaint = true;
     bool FMuteStoreChange = false;
     int FAnchorRow = 1;
+    /// The scroll position topRowChanged and leftColChanged told last.
+    int FNotifiedTopRow = 1;
+    int FNotifiedLeftCol = 1;
     TPoint FLastMousePos;
 };
 
