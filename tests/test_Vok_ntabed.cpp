@@ -892,3 +892,26 @@ TEST(NTabEdQt, NaturalSizeBesideALineEditShowsTheCells)
     Ed->Repaint();
     EXPECT_NE(Ed->GetPicture(), Before);
 }
+
+TEST(NTabEdRender, PageMatchesTheGoldenPicture)
+{
+    // Names, an attribute column, precisions, marks, an empty and a locked
+    // cell, the selection and the cell cursor, drawn as one picture.
+    auto Ed = MakeEditor(4, 6);
+    Ed->SetBounds(0, 0, 340, 150);
+    const char* const Names[] = {"Strain", "Stress", "Load", "Temp"};
+    for (int C = 1; C <= 4; ++C) {
+        Ed->SetColName(C, QString::fromLatin1(Names[C - 1]));
+        Ed->SetPrecision(C, C - 1);
+        for (int R = 1; R <= 6; ++R)
+            Ed->SetElem(C, R, C * 100.0 / 7 + R * 1.25);
+    }
+    Ed->SetRowName(1, QStringLiteral("S-01"));
+    Ed->SetElemMarkedA(2, 2, true);
+    Ed->SetElemMarkedB(3, 3, true);
+    Ed->SetCellState(1, 4, cstEmpty);
+    Ed->SetCellState(4, 5, cstLocked);
+    Ed->SetDataSelection({2, 3, 3, 4});
+    Ed->Repaint();
+    EXPECT_TRUE(test::MatchesGolden(Ed->GetPicture(), QStringLiteral("ntabed-page")));
+}

@@ -1,3 +1,4 @@
+#include "PictureTest.h"
 #include "ReportListSupport.h"
 #include "RowFilter.h"
 
@@ -793,4 +794,33 @@ TEST(ReportListRowEditor, FormatRequestsAndHostForms)
     EXPECT_EQ(View->EditRowEntries(2, &Host, 5, 7), mrOk);
     EXPECT_EQ(Host.findChildren<TEdit*>().size(), 0);
     EXPECT_TRUE(Host.GetCaption().isEmpty());
+}
+
+TEST(ReportListView, PageMatchesTheGoldenPicture)
+{
+    // Banded rows, a check column, right-aligned numbers, a column too narrow
+    // for its texts, a disabled and a selected row, the common header and
+    // the sort arrow, drawn as one picture.
+    auto View = MakeView(4, 8);
+    View->SetBounds(0, 0, 330, 170);
+    View->SetCommonHeader(QStringLiteral("Run 7"));
+    View->SetCommonHeaderVisible(true);
+    View->SetRowColPattern(2);
+    View->SetColCheckMode(1, cmBox);
+    View->SetColAlignment(3, taRightJustify);
+    View->SetColWidths(4, 70);
+    const char* const Names[] = {"Sample", "Operator", "Reading", "Remarks"};
+    for (int Col = 1; Col <= 4; ++Col)
+        View->SetColName(Col, QString::fromLatin1(Names[Col - 1]));
+    for (int Row = 1; Row <= 8; ++Row) {
+        View->SetElem(1, Row, QStringLiteral("S-%1").arg(Row, 3, 10, QLatin1Char('0')));
+        View->SetElemChecked(1, Row, Row % 3 == 0);
+        View->SetElem(3, Row, QString::number(Row * 12.375, 'f', 3));
+        View->SetElem(4, Row, QStringLiteral("calibrated after drift check"));
+    }
+    View->Sort(3, 0, false);
+    View->SetRowEnabled(5, false);
+    View->SelectRow(2);
+    View->Repaint();
+    EXPECT_TRUE(vok::test::MatchesGolden(View->GetPicture(), QStringLiteral("replist-page")));
 }
