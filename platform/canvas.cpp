@@ -371,8 +371,6 @@ void PaintMask(const PixelTarget& Target, FigureMask& Mask, const TPen& Pen, con
     }
 }
 
-// The path through the device centres of the points' logical pixels, for
-// strokes handed to Qt.
 // Marks the stroke of the polyline through the device centres of Points,
 // PenWidth device pixels wide with round caps and joins (as Qt's stroker
 // draws it), row by row along each segment.

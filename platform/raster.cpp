@@ -70,6 +70,14 @@ RowSpan EllipseRow(const TRect& Box, int Y)
     return {std::max(X1, Box.Left), std::min(X2, Box.Right)};
 }
 
+namespace {
+// A device coordinate from a computed one, within twice the coordinate limit.
+int ClampedDevice(double D)
+{
+    return int(std::clamp(D, -2.0 * CoordinateLimit, 2.0 * CoordinateLimit));
+}
+} // namespace
+
 Capsule::Capsule(QPointF A, QPointF B, double Radius)
     : FA(A)
     , FB(B)
@@ -77,8 +85,8 @@ Capsule::Capsule(QPointF A, QPointF B, double Radius)
     , FRadius(Radius)
     , FReach(Radius * std::hypot(FDir.x(), FDir.y()))
     , FLengthSquared(QPointF::dotProduct(FDir, FDir))
-    , FTop(int(std::clamp(std::floor(std::min(A.y(), B.y()) - Radius), -2.0 * CoordinateLimit, 2.0 * CoordinateLimit)))
-    , FBottom(int(std::clamp(std::ceil(std::max(A.y(), B.y()) + Radius), -2.0 * CoordinateLimit, 2.0 * CoordinateLimit)) + 1)
+    , FTop(ClampedDevice(std::floor(std::min(A.y(), B.y()) - Radius)))
+    , FBottom(ClampedDevice(std::ceil(std::max(A.y(), B.y()) + Radius)) + 1)
 {
 }
 
@@ -127,11 +135,8 @@ RowSpan Capsule::Row(int Y) const
     }
     if (Left > Right)
         return {};
-    // Pixels whose centre X + 0.5 lies in [Left, Right], within the limits.
-    const double Limit = 2.0 * CoordinateLimit;
-    const int X1 = int(std::clamp(std::ceil(Left - 0.5), -Limit, Limit));
-    const int X2 = int(std::clamp(std::floor(Right - 0.5), -Limit, Limit)) + 1;
-    return {X1, X2};
+    // Pixels whose centre X + 0.5 lies in [Left, Right].
+    return {ClampedDevice(std::ceil(Left - 0.5)), ClampedDevice(std::floor(Right - 0.5)) + 1};
 }
 
 double ScreenAngle(double CX, double CY, double X, double Y)
