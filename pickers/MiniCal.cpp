@@ -513,6 +513,26 @@ void TMiniCal::DrawDayCell(int ACol, int ARow, const TRect& R)
 
 // ---- mouse ------------------------------------------------------------------
 
+void TMiniCal::KeyDown(quint16& Key, TShiftState Shift)
+{
+    const bool Ctrl = Shift & ssCtrl;
+    try {
+        switch (Key) {
+        case VK_LEFT: SetDate(FDate - 1); break;
+        case VK_RIGHT: SetDate(FDate + 1); break;
+        case VK_UP: SetDate(FDate - 7); break;
+        case VK_DOWN: SetDate(FDate + 7); break;
+        case VK_PRIOR: Ctrl ? PrevYear() : PrevMonth(); break;
+        case VK_NEXT: Ctrl ? NextYear() : NextMonth(); break;
+        case VK_HOME: SetDay(1); break;
+        case VK_END: LastDayOfMonth(); break;
+        default: TCustomDrawGrid::KeyDown(Key, Shift); return;
+        }
+    } catch (const EConvertError&) {
+    }
+    Key = 0;
+}
+
 void TMiniCal::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TCustomDrawGrid::MouseDown(Button, Shift, X, Y);

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QSignalSpy>
+#include <QTest>
 
 using namespace vok;
 using namespace vok::minical;
@@ -229,6 +230,31 @@ TEST(MiniCalDate, NotifiesQtOnlyOnChange)
     Cal.NextMonth();
     EXPECT_EQ(DateSpy.count(), 1);
     EXPECT_EQ(DateSpy.last().at(0).toDouble(), EncodeDate(2024, 7, 1));
+}
+
+TEST(MiniCalKeyboard, KeysMoveTheDateByDayWeekMonthAndYear)
+{
+    TMiniCal Cal;
+    Select(Cal, {2024, 2, 28});
+    QSignalSpy DateSpy(&Cal, &TMiniCal::dateChanged);
+    const struct { Qt::Key Key; Qt::KeyboardModifiers Modifiers; QDate Expected; } Steps[] = {
+        {Qt::Key_Right, {}, {2024, 2, 29}},        {Qt::Key_Right, {}, {2024, 3, 1}},
+        {Qt::Key_Left, {}, {2024, 2, 29}},         {Qt::Key_Down, {}, {2024, 3, 7}},
+        {Qt::Key_Up, {}, {2024, 2, 29}},           {Qt::Key_PageDown, {}, {2024, 3, 29}},
+        {Qt::Key_PageUp, {}, {2024, 2, 29}},       {Qt::Key_PageDown, Qt::ControlModifier, {2025, 2, 28}},
+        {Qt::Key_PageUp, Qt::ControlModifier, {2024, 2, 28}}, {Qt::Key_End, {}, {2024, 2, 29}},
+        {Qt::Key_Home, {}, {2024, 2, 1}},
+    };
+    for (const auto& S : Steps) {
+        QTest::keyClick(&Cal, S.Key, S.Modifiers);
+        EXPECT_EQ(Selected(Cal), S.Expected) << QTest::toString(S.Key);
+    }
+    // A year from 29 February passes 28 February first, as NextYear does.
+    EXPECT_EQ(DateSpy.count(), int(std::size(Steps)) + 1);
+    // Beyond the last date the calendar can show, the date stays.
+    Select(Cal, {9999, 12, 31});
+    QTest::keyClick(&Cal, Qt::Key_Right);
+    EXPECT_EQ(Selected(Cal), QDate(9999, 12, 31));
 }
 
 TEST(MiniCalMouse, GreyDaysAndButtons)

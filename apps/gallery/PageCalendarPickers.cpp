@@ -40,7 +40,7 @@ public:
         auto* Outer = new QVBoxLayout(this);
         Outer->addWidget(new QLabel(QStringLiteral(
             "<h2>Calendar and pickers</h2>TMiniCal, TColSel, TColorButton and TMarkSel. Click days and the "
-            "title buttons; hover over a holiday for its name. Open a color list with the pointer over the "
+            "title buttons, or use the arrow, Page and Home/End keys; hover over a holiday for its name. Open a color list with the pointer over the "
             "bar of an editable (marked) color to redefine it.")));
 
         auto* Calendars = new QGroupBox(QStringLiteral("TMiniCal"));

@@ -252,6 +252,11 @@ public:
     void DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    /// The keys move the selected date: Left and Right by a day, Up and Down
+    /// by a week, Page Up and Page Down by a month (with Ctrl by a year),
+    /// Home and End to the first and last day of the month. A step beyond the
+    /// dates the calendar can show leaves the date as it is.
+    void KeyDown(quint16& Key, TShiftState Shift) override;
     void Resize() override;
 
     QSize sizeHint() const override; ///< The initial size, what the constructor gives.
