@@ -98,9 +98,12 @@ private:
         FEditor->SetSuppressPaint(true);
         const int Columns = int(std::size(Quantities));
         FEditor->Redimension(Columns, Specimens + 1);
-        // Palette colours, so the texts stay legible on a dark palette too.
+        // Palette colours, so the texts stay legible on a dark palette too,
+        // and mark colours bright enough for both.
         FEditor->SetColorNormal(clWindowText);
         FEditor->SetColorSelected(clHighlight);
+        FEditor->SetColorMarkedB(0xFF8000);
+        FEditor->SetColorMarkedBoth(0xFF40C0);
         FEditor->SetComment(QStringLiteral("Tensile tests, batch 2026-11, machine Z100"));
         TDataTable* Data = FEditor->Data;
         Data->SetMScaleType(MaterialColumn, mstNominal);
