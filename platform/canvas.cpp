@@ -930,18 +930,21 @@ void PaintText(QImage& Image, const TRect& Clip, const TFont& Font, int X, int Y
     P.translate(X, Y);
     if (Font.GetEscapement() != 0)
         P.rotate(-Font.GetEscapement() / 10.0);
-    const QFontMetrics& M = Font.Metrics();
     if (Background.isValid())
-        P.fillRect(QRect(0, 0, Font.TextWidth(Text), M.height()), Background);
+        P.fillRect(QRect(0, 0, Font.TextWidth(Text), Font.Metrics().height()), Background);
     P.setFont(Font.ToQFont());
     P.setPen(ColorToQColor(Font.GetColor()));
-    // Upright, undecorated text reuses the font's laid-out glyphs. Turned
-    // text is laid out anew for every drawing anyway, and Qt's laid-out text
-    // puts underlines and strike-outs off the glyphs.
-    if (Font.GetEscapement() == 0 && !(Font.GetStyle() & (fsUnderline | fsStrikeOut)))
-        P.drawStaticText(0, 0, Font.Layout(Text));
+    // Upright, undecorated text drawn before reuses the font's laid-out
+    // glyphs. Turned text is laid out anew for every drawing anyway, and Qt's
+    // laid-out text puts underlines and strike-outs off the glyphs. Its first
+    // drawing sits on the unrounded baseline of laid-out text, so both ways
+    // put the glyphs on the same pixels at any device pixel ratio; turned and
+    // decorated text sits on the rounded ascent, which keeps lines whole.
+    const bool Plain = Font.GetEscapement() == 0 && !(Font.GetStyle() & (fsUnderline | fsStrikeOut));
+    if (const QStaticText* Layout = Plain ? Font.RepeatedLayout(Text) : nullptr)
+        P.drawStaticText(0, 0, *Layout);
     else
-        P.drawText(0, M.ascent(), Text);
+        P.drawText(QPointF(0, Plain ? Font.Baseline() : Font.Metrics().ascent()), Text);
 }
 } // namespace
 

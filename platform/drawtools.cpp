@@ -142,6 +142,7 @@ void TFont::Changed()
 {
     FQFont.reset();
     FMetrics.reset();
+    FBaseline.reset();
     FTextWidths.clear();
     FLayouts.clear();
     NotifyChange(*this);
@@ -296,9 +297,9 @@ namespace {
 constexpr qsizetype MaxCachedTexts = 2048;
 
 template <class T, class MakeFn>
-const T& Cached(QHash<QString, T>& Cache, const QString& Text, MakeFn&& Make)
+T& Cached(QHash<QString, T>& Cache, const QString& Text, MakeFn&& Make)
 {
-    if (const auto Found = Cache.constFind(Text); Found != Cache.cend())
+    if (const auto Found = Cache.find(Text); Found != Cache.end())
         return *Found;
     if (Cache.size() >= MaxCachedTexts)
         Cache.clear();
@@ -311,14 +312,28 @@ int TFont::TextWidth(const QString& Text) const
     return Cached(FTextWidths, Text, [&] { return Metrics().horizontalAdvance(Text); });
 }
 
-const QStaticText& TFont::Layout(const QString& Text) const
+qreal TFont::Baseline() const
 {
-    return Cached(FLayouts, Text, [&] {
-        QStaticText Layout(Text);
-        Layout.setTextFormat(Qt::PlainText);
-        Layout.prepare(QTransform(), ToQFont());
-        return Layout;
+    if (!FBaseline)
+        FBaseline = QFontMetricsF(ToQFont()).ascent();
+    return *FBaseline;
+}
+
+const QStaticText* TFont::RepeatedLayout(const QString& Text) const
+{
+    bool FirstDrawing = false;
+    std::optional<QStaticText>& Layout = Cached(FLayouts, Text, [&] {
+        FirstDrawing = true;
+        return std::optional<QStaticText>();
     });
+    if (FirstDrawing)
+        return nullptr;
+    if (!Layout) {
+        Layout.emplace(Text);
+        Layout->setTextFormat(Qt::PlainText);
+        Layout->prepare(QTransform(), ToQFont());
+    }
+    return &*Layout;
 }
 
 } // namespace vok

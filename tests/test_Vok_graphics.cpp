@@ -146,7 +146,12 @@ TEST(DrawTools, MeasuredTextFollowsFontChanges)
     Font.SetHeight(-22);
     EXPECT_GT(Font.TextWidth(Text), Small);
     EXPECT_EQ(Font.TextWidth(Text), Font.Metrics().horizontalAdvance(Text));
-    EXPECT_EQ(Font.Layout(Text).text(), Text);
+    // A text is laid out on its second drawing, and again after a change.
+    EXPECT_EQ(Font.RepeatedLayout(Text), nullptr);
+    ASSERT_NE(Font.RepeatedLayout(Text), nullptr);
+    EXPECT_EQ(Font.RepeatedLayout(Text)->text(), Text);
+    Font.SetHeight(-12);
+    EXPECT_EQ(Font.RepeatedLayout(Text), nullptr);
     TFont Same;
     Same.Assign(&Font);
     Font.Assign(&Same);
@@ -154,7 +159,9 @@ TEST(DrawTools, MeasuredTextFollowsFontChanges)
     Font.SetStyle(fsBold);
     EXPECT_EQ(Font.TextWidth(Text), Font.Metrics().horizontalAdvance(Text));
     // Markup is shown as it stands.
-    EXPECT_EQ(Font.Layout(QStringLiteral("<b>x</b>")).textFormat(), Qt::PlainText);
+    const QString Markup = QStringLiteral("<b>x</b>");
+    Font.RepeatedLayout(Markup);
+    EXPECT_EQ(Font.RepeatedLayout(Markup)->textFormat(), Qt::PlainText);
 }
 
 TEST(DrawTools, AssignCopiesAndRejectsOtherClasses)

@@ -270,6 +270,36 @@ TEST(CanvasAtRatio, TextShowsDetailFinerThanALogicalPixel)
     EXPECT_EQ(Sharp.RowsOf(99, Blue), Sharp.Range(40, 60));
 }
 
+TEST(CanvasAtRatio, TextLandsOnTheSamePixelsOnEveryDrawing)
+{
+    // A text's first drawing shapes it directly; later ones reuse its
+    // laid-out glyphs. A page repainted must not shift by a device pixel.
+    const QString Text = QStringLiteral("AVWTa 12.5 kPa fj");
+    for (const qreal Ratio : {1.0, 1.25, 1.5, 2.0, 3.0})
+        for (const TFontStyles Style : {TFontStyles(), TFontStyles(fsBold), TFontStyles(fsItalic)}) {
+            Scaled First(Ratio, 140, 80);
+            Scaled Again(Ratio, 140, 80);
+            for (Scaled* S : {&First, &Again}) {
+                S->C->GetFont()->SetStyle(Style);
+                S->C->GetBrush()->SetStyle(bsClear);
+            }
+            const auto Draw = [&](Scaled& S) {
+                for (int I = 0; I < 5; ++I)
+                    S.C->TextOut(I, 1 + 13 * I, Text);
+                S.C->TextRect(Rect(10, 66, 70, 78), 7, 65, Text);
+            };
+            Draw(First);
+            Draw(Again);
+            Again.C->GetBrush()->SetStyle(bsSolid);
+            Again.C->GetBrush()->SetColor(clWhite);
+            Again.C->FillRect(Rect(0, 0, 140, 80));
+            Again.C->GetBrush()->SetStyle(bsClear);
+            ASSERT_NE(Again.C->GetFont()->RepeatedLayout(Text), nullptr);
+            Draw(Again);
+            EXPECT_EQ(First.Image(), Again.Image()) << "ratio " << Ratio << ", style " << int(Style.toInt());
+        }
+}
+
 TEST(CanvasAtRatio, FiguresAreDrawnAtDeviceResolution)
 {
     const auto Shapes = [](TCanvas* C) {

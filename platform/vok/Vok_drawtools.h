@@ -187,15 +187,21 @@ public:
     void AssignQFont(const QFont& Font);
 
     /// The Qt font for drawing (pixel-sized, unrotated), its metrics, and the
-    /// advance widths and laid-out glyphs of recently used texts; all are
-    /// cached until the next change, so measuring and drawing the same labels
-    /// again costs no text shaping.
+    /// advance widths of recently used texts; all are cached until the next
+    /// change, so measuring the same labels again costs no text shaping.
     ///@{
     const QFont& ToQFont() const;
     const QFontMetrics& Metrics() const;
     int TextWidth(const QString& Text) const;
-    const QStaticText& Layout(const QString& Text) const;
     ///@}
+    /// The distance from a text's top to its baseline, unrounded, as laid-out
+    /// text places it.
+    qreal Baseline() const;
+    /// The laid-out glyphs of a recently drawn text, for drawing it again
+    /// without shaping it. The first drawing of a text only notes it and gets
+    /// nullptr: laying a text out costs about twice as much as drawing it
+    /// once, and most texts met while scrolling are drawn only once.
+    const QStaticText* RepeatedLayout(const QString& Text) const;
 
     TNotifyEvent OnChange; ///< Fired after any change.
 
@@ -220,7 +226,9 @@ private:
     mutable std::optional<QFont> FQFont;
     mutable std::optional<QFontMetrics> FMetrics;
     mutable QHash<QString, int> FTextWidths;
-    mutable QHash<QString, QStaticText> FLayouts;
+    mutable std::optional<qreal> FBaseline;
+    /// Texts drawn once map to no layout yet.
+    mutable QHash<QString, std::optional<QStaticText>> FLayouts;
 };
 
 } // namespace vok
