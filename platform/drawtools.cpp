@@ -1,6 +1,8 @@
 #include <vok/Vok_drawtools.h>
 #include <vok/Vok_rounding.h>
 
+#include "advances.h"
+
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -142,6 +144,7 @@ void TFont::Changed()
 {
     FQFont.reset();
     FMetrics.reset();
+    FAdditive.reset();
     FBaseline.reset();
     FTextWidths.clear();
     FLayouts.clear();
@@ -309,6 +312,10 @@ T& Cached(QHash<QString, T>& Cache, const QString& Text, MakeFn&& Make)
 
 int TFont::TextWidth(const QString& Text) const
 {
+    if (!FAdditive)
+        FAdditive = text::AdditiveAdvancesOf(ToQFont());
+    if (const std::optional<int> Sum = FAdditive->Width(Text))
+        return *Sum;
     return Cached(FTextWidths, Text, [&] { return Metrics().horizontalAdvance(Text); });
 }
 

@@ -2,6 +2,7 @@
 #include <vok/Vok_graphics.h>
 
 #include "PictureTest.h"
+#include "advances.h"
 #include "raster.h"
 
 #include <gtest/gtest.h>
@@ -162,6 +163,57 @@ TEST(DrawTools, MeasuredTextFollowsFontChanges)
     const QString Markup = QStringLiteral("<b>x</b>");
     Font.RepeatedLayout(Markup);
     EXPECT_EQ(Font.RepeatedLayout(Markup)->textFormat(), Qt::PlainText);
+}
+
+TEST(AdditiveAdvances, PairsThatDoNotAddUpDropACharacter)
+{
+    // A made-up font: quarter-pixel advances, "7." kerned closer and "--"
+    // joined into one sign.
+    const auto Advance = [](QChar C) { return qint64(16 * (5 + C.unicode() % 7)); };
+    const text::AdditiveAdvances Font([&](QStringView Text) {
+        qint64 Sum = 0;
+        for (const QChar C : Text)
+            Sum += Advance(C);
+        if (Text.contains(u"7."))
+            Sum -= 20;
+        if (Text == u"--")
+            Sum = Advance(u'-');
+        return Sum;
+    });
+    EXPECT_FALSE(Font.IsAdditive(u'-'));
+    EXPECT_NE(Font.IsAdditive(u'7'), Font.IsAdditive(u'.')) << "one of a kerned pair is enough";
+    for (const QChar C : QStringView(u"012345689,:/()eE "))
+        EXPECT_TRUE(Font.IsAdditive(C)) << int(C.unicode());
+    EXPECT_EQ(Font.Width(u"x"), std::nullopt);
+    EXPECT_EQ(Font.Width(u"1-2"), std::nullopt);
+    EXPECT_EQ(Font.Width(u""), 0);
+    // '0' is 11/4 pixels wide, '1' 5/4: sums round half up to whole pixels.
+    EXPECT_EQ(Font.Width(u"0"), 3);
+    EXPECT_EQ(Font.Width(u"1"), 1);
+    EXPECT_EQ(Font.Width(u"11"), 3);  // 2.5
+    EXPECT_EQ(Font.Width(u"00"), 6);  // 5.5
+    EXPECT_EQ(Font.Width(u"01"), 4);
+}
+
+TEST(AdditiveAdvances, NumbersMeasureAsShapedInRealFonts)
+{
+    std::mt19937 Random(17);
+    const QStringView Chars = text::AdditiveAdvances::Candidates();
+    for (const char* Family : {"DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"})
+        for (const TFontStyles Style : {TFontStyles(), TFontStyles(fsBold), TFontStyles(fsItalic)})
+            for (const int Height : {-8, -11, -15}) {
+                TFont Font;
+                Font.SetName(QString::fromLatin1(Family));
+                Font.SetStyle(Style);
+                Font.SetHeight(Height);
+                for (int I = 0; I < 300; ++I) {
+                    QString Text;
+                    for (int Length = 1 + int(Random() % 16); Length > 0; --Length)
+                        Text += Chars[qsizetype(Random() % Chars.size())];
+                    ASSERT_EQ(Font.TextWidth(Text), Font.Metrics().horizontalAdvance(Text))
+                        << Family << " " << Height << " '" << Text.toStdString() << "'";
+                }
+            }
 }
 
 TEST(DrawTools, AssignCopiesAndRejectsOtherClasses)

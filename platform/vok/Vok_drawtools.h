@@ -14,10 +14,15 @@
 #include <QStaticText>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <tuple>
 
 namespace vok {
+
+namespace text {
+class AdditiveAdvances;
+}
 
 
 /// Dash patterns of one-pixel pens: dash 18 on 6 off, dot 3 on 3 off, dash-dot
@@ -189,6 +194,8 @@ public:
     /// The Qt font for drawing (pixel-sized, unrotated), its metrics, and the
     /// advance widths of recently used texts; all are cached until the next
     /// change, so measuring the same labels again costs no text shaping.
+    /// Numbers cost none even the first time: where the font neither kerns
+    /// nor joins digits and signs, their advances are summed.
     ///@{
     const QFont& ToQFont() const;
     const QFontMetrics& Metrics() const;
@@ -225,6 +232,7 @@ private:
     TFontQuality FQuality = fqDefault;
     mutable std::optional<QFont> FQFont;
     mutable std::optional<QFontMetrics> FMetrics;
+    mutable std::shared_ptr<const text::AdditiveAdvances> FAdditive;
     mutable QHash<QString, int> FTextWidths;
     mutable std::optional<qreal> FBaseline;
     /// Texts drawn once map to no layout yet.
