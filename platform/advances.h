@@ -27,8 +27,9 @@ public:
     /// The characters considered: digits, signs, separators, exponents, space.
     static QStringView Candidates();
 
-    /// Measures the candidates alone and in pairs, and keeps the largest set
-    /// found in which every pair is as wide as its two characters apart.
+    /// Measures the candidates alone and in pairs, and drops the character
+    /// in the most mismatched pairs until every pair of those left is as wide
+    /// as its two characters apart.
     explicit AdditiveAdvances(const Measure& Shaped);
 
     bool IsAdditive(QChar C) const;
