@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QList>
 #include <QMutex>
 #include <QString>
 
@@ -19,32 +20,26 @@ AdditiveAdvances::AdditiveAdvances(const Measure& Shaped)
 {
     FAdvances.fill(NotAdditive);
     const QStringView All = Candidates();
-    QString Kept = All.toString();
     for (const QChar C : All)
         FAdvances[C.unicode()] = qint32(Shaped(QStringView(&C, 1)));
-    // Drop the character in the most mismatched pairs until every pair of
-    // the rest adds up. Each pair is measured once.
-    QHash<QString, bool> PairAdds;
-    const auto Adds = [&](QChar A, QChar B) {
-        const QString Pair = QString(A) + B;
-        if (const auto Found = PairAdds.constFind(Pair); Found != PairAdds.cend())
-            return *Found;
-        return *PairAdds.insert(Pair, Shaped(Pair) == qint64(FAdvances[A.unicode()]) + FAdvances[B.unicode()]);
-    };
+    // The pairs shaped to another width than their two characters apart.
+    QList<std::pair<QChar, QChar>> Mismatched;
+    for (const QChar A : All)
+        for (const QChar B : All)
+            if (Shaped(QString(A) + B) != qint64(FAdvances[A.unicode()]) + FAdvances[B.unicode()])
+                Mismatched.append({A, B});
+    // Drop the character in most of them until none is left among the rest.
     for (;;) {
-        std::array<int, 128> Mismatches{};
-        for (const QChar A : Kept)
-            for (const QChar B : Kept)
-                if (!Adds(A, B)) {
-                    ++Mismatches[A.unicode()];
-                    ++Mismatches[B.unicode()];
-                }
-        const auto Worst = std::max_element(Mismatches.begin(), Mismatches.end());
+        std::array<int, 128> Count{};
+        for (const auto& [A, B] : Mismatched)
+            if (IsAdditive(A) && IsAdditive(B)) {
+                ++Count[A.unicode()];
+                ++Count[B.unicode()];
+            }
+        const auto Worst = std::max_element(Count.begin(), Count.end());
         if (*Worst == 0)
             break;
-        const QChar Dropped(char16_t(Worst - Mismatches.begin()));
-        Kept.remove(Dropped);
-        FAdvances[Dropped.unicode()] = NotAdditive;
+        FAdvances[std::size_t(Worst - Count.begin())] = NotAdditive;
     }
 }
 
